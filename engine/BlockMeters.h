@@ -1,0 +1,20 @@
+#pragma once
+
+// What the audio thread publishes about each block for the editor: the mean and
+// the peak of the absolute output, and when the last block began.
+
+#include <atomic>
+#include <cstdint>
+
+namespace tavik
+{
+
+struct BlockMeters
+{
+    std::atomic<float> outputLevel { 0.0f };
+    std::atomic<float> outputPeak { 0.0f };
+    std::atomic<bool> hasProcessed { false };
+    std::atomic<int64_t> lastProcessTime { 0 };   // steady clock, nanoseconds
+};
+
+} // namespace tavik

@@ -1,0 +1,91 @@
+#include "DisplayFeed.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+namespace tavik
+{
+
+namespace
+{
+    constexpr float windowStep = 3.14159265358979f / 1024.0f;
+}
+
+DisplayFeed::DisplayFeed()
+{
+    for (auto& b : buffers)
+    {
+        b = std::make_unique<float[]> ((size_t) length);
+        std::fill (b.get(), b.get() + length, 0.0f);
+    }
+}
+
+float DisplayFeed::windowAt (int i) noexcept
+{
+    return std::sin (std::sin (static_cast<float> (i) * windowStep));
+}
+
+void DisplayFeed::beginBlock() noexcept
+{
+    activity.fetch_add (1, std::memory_order_seq_cst);
+
+    const auto wanted = select.load (std::memory_order_seq_cst);
+    if (wanted != writeBuffer)
+    {
+        // The reader took the last frame: start a new one in the other buffer.
+        writeBuffer = wanted;
+        index = 0;
+        ready.store (false, std::memory_order_relaxed);
+        ownedBuffer.store (wanted, std::memory_order_release);
+    }
+}
+
+void DisplayFeed::endBlock() noexcept
+{
+    activity.fetch_add (1, std::memory_order_release);
+}
+
+void DisplayFeed::completeFrame() noexcept
+{
+    index = 0;
+    publishedPeak.store (runningPeak, std::memory_order_relaxed);
+    runningPeak = 0.0f;
+    ready.store (true, std::memory_order_release);
+}
+
+bool DisplayFeed::isReady() const noexcept
+{
+    return ready.load (std::memory_order_acquire)
+        && select.load (std::memory_order_acquire) == ownedBuffer.load (std::memory_order_acquire);
+}
+
+bool DisplayFeed::takeFrame (float* dest) noexcept
+{
+    if (! isReady())
+        return false;
+
+    const auto taken = select.load (std::memory_order_relaxed);
+    select.store (static_cast<uint8_t> (taken ^ 1), std::memory_order_seq_cst);
+
+    // A block that began before the flip may still be writing the taken
+    // buffer; wait for it to end. Blocks that begin later use the other one.
+    const auto seen = activity.load (std::memory_order_seq_cst);
+    if ((seen & 1u) != 0)
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds (100);
+        while (activity.load (std::memory_order_acquire) == seen)
+        {
+            if (std::chrono::steady_clock::now() > giveUp)
+                return false;   // the audio thread is stalled mid-block; skip this frame
+
+            std::this_thread::yield();
+        }
+    }
+
+    std::copy (buffers[taken].get(), buffers[taken].get() + length, dest);
+    return true;
+}
+
+} // namespace tavik
