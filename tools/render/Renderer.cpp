@@ -30,6 +30,23 @@ namespace
         float rms() const { return count > 0 ? (float) std::sqrt (sumOfSquares / (double) count) : 0.0f; }
     };
 
+    // Lets a writer, which deletes its stream, write to a file stream that the
+    // caller keeps, so that write errors can still be read after the writer
+    // has finished the file.
+    class BorrowedOutputStream : public juce::OutputStream
+    {
+    public:
+        explicit BorrowedOutputStream (juce::OutputStream& s) : target (s) {}
+
+        void flush() override { target.flush(); }
+        bool setPosition (juce::int64 position) override { return target.setPosition (position); }
+        juce::int64 getPosition() override { return target.getPosition(); }
+        bool write (const void* data, size_t size) override { return target.write (data, size); }
+
+    private:
+        juce::OutputStream& target;
+    };
+
     juce::String decibels (float linear)
     {
         if (linear <= 0.0f)
@@ -129,16 +146,17 @@ juce::Result renderToFile (const RenderSource& source, const juce::File& output,
 
     auto result = [&]() -> juce::Result
     {
-        auto stream = std::make_unique<juce::FileOutputStream> (partial);
-        if (! stream->openedOk())
+        juce::FileOutputStream file (partial);
+        if (! file.openedOk())
             return juce::Result::fail (output.getFullPathName() + ": cannot write here");
 
+        auto stream = std::make_unique<BorrowedOutputStream> (file);
         std::unique_ptr<juce::AudioFormatWriter> writer (format->createWriterFor (stream.get(), source.sampleRate,
                                                                                   (unsigned int) source.numChannels,
                                                                                   options.bitDepth, {}, 0));
         if (writer == nullptr)
             return juce::Result::fail (format->getFormatName() + " cannot be written at this sample rate and bit depth");
-        stream.release();   // the writer owns it now
+        stream.release();   // the writer owns the wrapper now
 
         TavikAudioProcessor processor;
         configure (processor, options, source.numChannels, source.sampleRate);
@@ -168,9 +186,10 @@ juce::Result renderToFile (const RenderSource& source, const juce::File& output,
                           (double) source.lengthInSamples / source.sampleRate);
         }
 
-        if (! writer->flush())
-            return juce::Result::fail (output.getFullPathName() + ": writing failed (is the disk full?)");
-        writer.reset();
+        writer.reset();   // finishes the file's headers
+        file.flush();
+        if (file.getStatus().failed())
+            return juce::Result::fail (output.getFullPathName() + ": writing failed (" + file.getStatus().getErrorMessage() + ")");
 
         summary.inputPeak = inputLevel.peak;
         summary.inputRms = inputLevel.rms();
