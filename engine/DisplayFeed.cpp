@@ -1,6 +1,7 @@
 #include "DisplayFeed.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -11,9 +12,22 @@ namespace tavik
 namespace
 {
     constexpr float windowStep = 3.14159265358979f / 1024.0f;
+
+    const float* windowTable()
+    {
+        static const auto table = []
+        {
+            std::array<float, DisplayFeed::length> values;
+            for (int i = 0; i < DisplayFeed::length; ++i)
+                values[(size_t) i] = DisplayFeed::windowAt (i);
+            return values;
+        }();
+
+        return table.data();
+    }
 }
 
-DisplayFeed::DisplayFeed()
+DisplayFeed::DisplayFeed() : window (windowTable())
 {
     for (auto& b : buffers)
     {

@@ -35,13 +35,35 @@ public:
     void beginBlock() noexcept;
     void endBlock() noexcept;
 
-    void push (float m) noexcept
+    // Adds one point candidate m; the window comes from the table built once.
+    void push (float m) noexcept { pushPoint (m, window[index]); }
+
+    // The same, evaluating the window with the library sine at every point.
+    void pushComputingWindow (float m) noexcept { pushPoint (m, windowAt (index)); }
+
+    //==========================================================================
+    // Reader side: the message thread.
+    bool isReady() const noexcept;
+    float getPublishedPeak() const noexcept { return publishedPeak.load (std::memory_order_acquire); }
+
+    // Takes the finished frame into dest (length floats). Returns false, and
+    // leaves dest alone, when no frame is ready.
+    bool takeFrame (float* dest) noexcept;
+
+    // The window value sinf (sinf (i * pi / 1024)) applied to point i,
+    // evaluated with the library sine.
+    static float windowAt (int i) noexcept;
+
+    int getWriteIndex() const noexcept { return index; }
+
+private:
+    void pushPoint (float m, float windowValue) noexcept
     {
         const float magnitude = m < 0.0f ? -m : m;
         if (magnitude > runningPeak)
             runningPeak = magnitude;
 
-        buffers[writeBuffer][index] = m * windowAt (index);
+        buffers[writeBuffer][index] = m * windowValue;
 
         phase = phase - ratio;
         if (phase < 0.0f)
@@ -54,22 +76,9 @@ public:
             completeFrame();
     }
 
-    //==========================================================================
-    // Reader side: the message thread.
-    bool isReady() const noexcept;
-    float getPublishedPeak() const noexcept { return publishedPeak.load (std::memory_order_acquire); }
-
-    // Takes the finished frame into dest (length floats). Returns false, and
-    // leaves dest alone, when no frame is ready.
-    bool takeFrame (float* dest) noexcept;
-
-    // The window value sinf (sinf (i * pi / 1024)) applied to point i.
-    static float windowAt (int i) noexcept;
-
-    int getWriteIndex() const noexcept { return index; }
-
-private:
     void completeFrame() noexcept;
+
+    const float* window;   // windowAt (i) for every point, shared by all feeds
 
     std::unique_ptr<float[]> buffers[2];
 

@@ -6,6 +6,7 @@
 // every platform produces the same samples. No fused multiply-add is used:
 // the DSP is compiled with floating-point contraction switched off.
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -174,6 +175,14 @@ inline Float4 operator/ (float a, Float4 b) noexcept { return Float4 (a) / b; }
 
 inline Float4 signBitMask() noexcept { return bitsAsFloat (Int4 (INT32_MIN)); }
 inline Float4 abs (Float4 a) noexcept { return andNot (signBitMask(), a); }
+
+// True when no lane is infinite or not a number.
+inline bool allLanesFinite (Float4 a) noexcept
+{
+    float lanes[4];
+    a.store (lanes);
+    return std::isfinite (lanes[0]) && std::isfinite (lanes[1]) && std::isfinite (lanes[2]) && std::isfinite (lanes[3]);
+}
 
 // Picks lanes of a where the mask is all ones, lanes of b where it is zero.
 inline Float4 select (Float4 mask, Float4 a, Float4 b) noexcept { return (mask & a) | andNot (mask, b); }

@@ -47,6 +47,23 @@ struct ParameterRamp
         return target;
     }
 
+    // The values next() would give for the following count samples: the
+    // running part of the ramp first, then the target.
+    void fill (float* values, int32_t count) noexcept
+    {
+        const int32_t running = remaining < count ? remaining : count;
+        for (int32_t i = 0; i < running; ++i)
+        {
+            current = current + step;
+            values[i] = current;
+        }
+
+        for (int32_t i = running; i < count; ++i)
+            values[i] = target;
+
+        remaining -= running;
+    }
+
     void snap() noexcept
     {
         current = target;

@@ -1,198 +1,190 @@
 #include "TavikEngine.h"
 
-#include "DenormalGuard.h"
-
 #include <algorithm>
-#include <chrono>
-#include <cmath>
 
 namespace tavik
 {
 
 namespace
 {
-    float mappedValue (int index, float v) noexcept
+    constexpr int chunkLength = TavikEngine::chunkLength;
+
+    // What the signal path needs for one sample.
+    struct SampleControls
     {
-        switch (index)
+        Float4 drive, gain, mix, processedMix;
+        CrossoverCoefficients crossover;
+        ResonantCoefficients resonant;
+    };
+
+    // All ramps idle: the same controls for every sample.
+    struct SteadyControls
+    {
+        SampleControls controls;
+
+        const SampleControls& at (int) const noexcept { return controls; }
+    };
+
+    // Some ramp running: the values and coefficients of every sample of a chunk.
+    struct RampingControls
+    {
+        alignas (16) float drive[chunkLength], resonanceQ[chunkLength], crossoverHz[chunkLength];
+        alignas (16) float gain[chunkLength], mix[chunkLength];
+        alignas (16) float c1[chunkLength], c2[chunkLength], lowGain[chunkLength], highGain[chunkLength];
+        alignas (16) float b0[chunkLength], b1[chunkLength], a1[chunkLength], a2[chunkLength];
+
+        SampleControls at (int i) const noexcept
         {
-            case amountParameter:      return driveFromNormalised (v);
-            case biteParameter:        return resonanceQFromNormalised (v);
-            case rangeParameter:       return crossoverHzFromNormalised (v);
-            case outputGainParameter:  return outputGainFromNormalised (v);
-            default:                   return bypassMixFromNormalised (v);
+            return { Float4 (drive[i]), Float4 (gain[i]), Float4 (mix[i]), Float4 (1.0f - mix[i]),
+                     { Float4 (c1[i]), Float4 (c2[i]), Float4 (lowGain[i]), Float4 (highGain[i]) },
+                     { Float4 (b0[i]), Float4 (b1[i]), Float4 (a1[i]), Float4 (a2[i]) } };
         }
-    }
 
-    float finiteOrZero (float x) noexcept { return std::isfinite (x) ? x : 0.0f; }
+        // Designs the coefficients of the first count samples, four samples
+        // per design. A filter whose inputs stay at their targets through the
+        // chunk takes the steady design instead.
+        void designFilters (int count, bool frequencyMoves, bool resonanceMoves, const FilterDesign& steady) noexcept
+        {
+            for (int i = count; i % 4 != 0; ++i)
+            {
+                crossoverHz[i] = crossoverHz[count - 1];
+                resonanceQ[i] = resonanceQ[count - 1];
+            }
 
-    bool isFinite (Float4 v) noexcept
-    {
-        float lanes[4];
-        v.store (lanes);
-        return std::isfinite (lanes[0]) && std::isfinite (lanes[1]) && std::isfinite (lanes[2]) && std::isfinite (lanes[3]);
-    }
+            for (int i = 0; i < count; i += 4)
+            {
+                const Float4 tangent = frequencyMoves ? crossoverTangent (Float4::load (crossoverHz + i), steady.sampleRate)
+                                                      : steady.tangent;
+                const auto crossover = frequencyMoves ? crossoverFromTangent (tangent, steady.damping)
+                                                      : steady.crossover;
+                const auto resonant = (frequencyMoves || resonanceMoves)
+                                          ? resonantFromTangent (tangent, Float4 (1.0f) / Float4::load (resonanceQ + i))
+                                          : steady.resonant;
 
-    int64_t steadyNanoseconds() noexcept
-    {
-        return std::chrono::duration_cast<std::chrono::nanoseconds> (
-                   std::chrono::steady_clock::now().time_since_epoch()).count();
-    }
+                crossover.c1.store (c1 + i);
+                crossover.c2.store (c2 + i);
+                crossover.lowGain.store (lowGain + i);
+                crossover.highGain.store (highGain + i);
+                resonant.b0.store (b0 + i);
+                resonant.b1.store (b1 + i);
+                resonant.a1.store (a1 + i);
+                resonant.a2.store (a2 + i);
+            }
+        }
+    };
 }
 
-TavikEngine::TavikEngine()
+void TavikEngine::resetFilters (float rate) noexcept
 {
-    for (int i = 0; i < numParameters; ++i)
-        ramps[(size_t) i].reset (mappedValue (i, normalisedDefault (i)));
+    filters.clear();
+    filters.dcBlocker.design (rate);
+    design.setSampleRate (rate);
 }
 
-void TavikEngine::prepare (double hostSampleRate, const NormalisedParameters& parameters) noexcept
+void TavikEngine::clearFilterState() noexcept
 {
-    const double effective = std::isfinite (hostSampleRate) ? std::max (44100.0, hostSampleRate) : 44100.0;
-    sampleRate = static_cast<float> (effective);
-
-    modulatorFeed.setRatio (44100.0f / sampleRate);
-    lowBandFeed.setRatio (44100.0f / sampleRate);
-
-    clearFilters();
-    lowPassCascade.setSampleRate (sampleRate);
-    highPassCascade.setSampleRate (sampleRate);
-    resonantLowPass.setSampleRate (sampleRate);
-
-    updateParameterTargets (parameters, 0);
-    snapRamps();
-    snapRequested.store (false, std::memory_order_relaxed);
-
-    dcBlocker.design (sampleRate);
-}
-
-void TavikEngine::updateParameterTargets (const NormalisedParameters& parameters, int numSamples) noexcept
-{
-    for (int i = 0; i < numParameters; ++i)
-        ramps[(size_t) i].start (mappedValue (i, sanitisedParameter (i, parameters[(size_t) i])), numSamples);
-}
-
-void TavikEngine::snapRamps() noexcept
-{
-    for (auto& r : ramps)
-        r.snap();
-}
-
-void TavikEngine::clearFilters() noexcept
-{
-    lowPassCascade.clear();
-    highPassCascade.clear();
-    resonantLowPass.clear();
-    dcBlocker.clear();
+    filters.clear();
 }
 
 bool TavikEngine::filterStateIsFinite() const noexcept
 {
-    for (const auto* cascade : { &lowPassCascade, &highPassCascade })
-        for (const auto& s : cascade->sections)
-            if (! isFinite (s.w1) || ! isFinite (s.w2))
-                return false;
-
-    return isFinite (resonantLowPass.s1) && isFinite (resonantLowPass.s2)
-        && isFinite (dcBlocker.s1) && isFinite (dcBlocker.s2);
+    return filters.isFinite();
 }
 
-void TavikEngine::process (float* const* channels, int numIn, int numOut, int numSamples,
-                           const NormalisedParameters& parameters) noexcept
+void TavikEngine::render (const Block& block, OutputSums& sums) noexcept
 {
-    meters.lastProcessTime.store (steadyNanoseconds(), std::memory_order_relaxed);
-    meters.hasProcessed.store (true, std::memory_order_release);
+    int rampingLength = 0;
+    for (const auto& r : ramps)
+        rampingLength = std::max (rampingLength, (int) r.remaining);
+    rampingLength = std::min (rampingLength, block.numSamples);
 
-    DenormalGuard denormalGuard;
+    for (int start = 0; start < rampingLength; start += chunkLength)
+        renderRampingChunk (block, start, std::min (chunkLength, rampingLength - start), sums);
 
-    numIn = std::clamp (numIn, 0, maxChannels);
-    numOut = std::clamp (numOut, 0, maxChannels);
-    numSamples = std::max (numSamples, 0);
+    if (rampingLength == block.numSamples)
+        return;
 
-    for (int c = numIn; c < numOut; ++c)
-        std::fill (channels[c], channels[c] + numSamples, 0.0f);
+    design.update (ramps[rangeParameter].target, ramps[biteParameter].target);
+    const float mix = ramps[bypassParameter].target;
+    const SteadyControls steady { { Float4 (ramps[amountParameter].target), Float4 (ramps[outputGainParameter].target),
+                                    Float4 (mix), Float4 (1.0f - mix), design.crossover, design.resonant } };
 
-    updateParameterTargets (parameters, numSamples);
+    for (int start = rampingLength; start < block.numSamples; start += chunkLength)
+        renderChunk (block, start, std::min (chunkLength, block.numSamples - start), steady, sums);
+}
 
-    if (snapRequested.exchange (false, std::memory_order_acq_rel))
-        snapRamps();
+void TavikEngine::renderRampingChunk (const Block& block, int start, int count, OutputSums& sums) noexcept
+{
+    auto& frequency = ramps[rangeParameter];
+    auto& resonance = ramps[biteParameter];
+    const bool frequencyMoves = ! frequency.isIdle();
+    const bool resonanceMoves = ! resonance.isIdle();
 
-    auto& drive = ramps[amountParameter];
-    auto& resonanceQ = ramps[biteParameter];
-    auto& crossoverHz = ramps[rangeParameter];
-    auto& outputGain = ramps[outputGainParameter];
-    auto& bypassMix = ramps[bypassParameter];
+    if (! frequencyMoves)
+        design.update (frequency.target, resonance.target);
 
-    const float inputCount = static_cast<float> (numIn);
-    float peak = 0.0f;
-    float sum = 0.0f;
-    float inLanes[4] = { 0.0f, 0.0f, 0.0f, 0.0f };
-    float outLanes[4];
+    RampingControls controls;
+    ramps[amountParameter].fill (controls.drive, count);
+    resonance.fill (controls.resonanceQ, count);
+    frequency.fill (controls.crossoverHz, count);
+    ramps[outputGainParameter].fill (controls.gain, count);
+    ramps[bypassParameter].fill (controls.mix, count);
+    controls.designFilters (count, frequencyMoves, resonanceMoves, design);
 
-    modulatorFeed.beginBlock();
-    lowBandFeed.beginBlock();
+    renderChunk (block, start, count, controls, sums);
+}
 
-    for (int i = 0; i < numSamples; ++i)
+template <typename Controls>
+void TavikEngine::renderChunk (const Block& block, int start, int count, const Controls& controls, OutputSums& sums) noexcept
+{
+    // Four lanes per sample: the input, then the output in its place.
+    alignas (16) float lanes[4 * chunkLength];
+    float modulatorPoints[chunkLength], lowBandPoints[chunkLength];
+
+    std::fill (lanes, lanes + 4 * count, 0.0f);
+    for (int c = 0; c < block.numIn; ++c)
+        for (int i = 0; i < count; ++i)
+            lanes[4 * i + c] = block.channels[c][start + i];
+
+    const float inputCount = static_cast<float> (block.numIn);
+    auto state = filters;
+
+    for (int i = 0; i < count; ++i)
     {
-        const float d = drive.next();
-        const float q = resonanceQ.next();
-        const float f = crossoverHz.next();
-        const float g = outputGain.next();
-        const float b = bypassMix.next();
+        const auto& now = controls.at (i);
 
-        for (int c = 0; c < numIn; ++c)
-            inLanes[c] = channels[c][i];
+        Float4 low, high;
+        state.splitBands (Float4::load (lanes + 4 * i), now.crossover, low, high);
 
-        const Float4 in = Float4::load (inLanes);
-        const Float4 frequency (f);
+        const Float4 s = sinCos4 (now.drive * low).sine;
+        const Float4 y = state.resonant.process (s, now.resonant);
 
-        lowPassCascade.design (frequency);
-        highPassCascade.design (frequency);
-        const Float4 low = lowPassCascade.process (in);
-        const Float4 high = highPassCascade.process (in);
-
-        resonantLowPass.design (frequency, q);
-        const Float4 s = sinCos4 (Float4 (d) * low).sine;
-        const Float4 y = resonantLowPass.process (s);
-
-        modulatorFeed.push (finiteOrZero (y.sumOfLanes() / inputCount));
-        lowBandFeed.push (finiteOrZero (low.sumOfLanes() / inputCount));
+        modulatorPoints[i] = channelMean (y.sumOfLanes(), inputCount);
+        lowBandPoints[i] = channelMean (low.sumOfLanes(), inputCount);
 
         Float4 wet = (Float4 (1.0f) - y) * low + high;
-        wet = Float4 (g) * wet;
-        const Float4 processed = dcBlocker.process (wet);
+        wet = now.gain * wet;
+        const Float4 processed = state.dcBlocker.process (wet);
         const Float4 dry = low + high;
-        const Float4 out = Float4 (b) * dry + Float4 (1.0f - b) * processed;
+        (now.mix * dry + now.processedMix * processed).store (lanes + 4 * i);
+    }
 
-        out.store (outLanes);
-        for (int c = 0; c < numOut; ++c)
+    filters = state;
+
+    for (int i = 0; i < count; ++i)
+        modulatorFeed.push (modulatorPoints[i]);
+    for (int i = 0; i < count; ++i)
+        lowBandFeed.push (lowBandPoints[i]);
+
+    for (int i = 0; i < count; ++i)
+    {
+        for (int c = 0; c < block.numOut; ++c)
         {
-            channels[c][i] = outLanes[c];
-            const float a = std::abs (outLanes[c]);
-            if (a >= peak)
-                peak = a;
-            sum = sum + a;
+            const float x = lanes[4 * i + c];
+            block.channels[c][start + i] = x;
+            sums.add (x);
         }
     }
-
-    // A non-finite or overflowing sample damages only the block it arrives in:
-    // that block is silenced and the filters start again from rest.
-    if (! std::isfinite (sum) || ! filterStateIsFinite())
-    {
-        clearFilters();
-        for (int c = 0; c < numOut; ++c)
-            std::fill (channels[c], channels[c] + numSamples, 0.0f);
-        peak = 0.0f;
-        sum = 0.0f;
-    }
-
-    lowBandFeed.endBlock();
-    modulatorFeed.endBlock();
-
-    const float level = (numSamples > 0 && numOut > 0)
-                            ? (sum / static_cast<float> (numSamples)) / static_cast<float> (numOut)
-                            : 0.0f;
-    meters.outputPeak.store (peak, std::memory_order_relaxed);
-    meters.outputLevel.store (level, std::memory_order_relaxed);
 }
 
 } // namespace tavik

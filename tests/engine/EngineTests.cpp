@@ -1,4 +1,5 @@
 #include "EngineTestHelpers.h"
+#include "ReferenceFilters.h"
 
 #include <gtest/gtest.h>
 

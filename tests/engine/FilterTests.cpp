@@ -1,4 +1,4 @@
-#include "Filters.h"
+#include "ReferenceFilters.h"
 
 #include <gtest/gtest.h>
 
