@@ -82,10 +82,18 @@ namespace
                 << "const char* " << r.name << " = reinterpret_cast<const char*> (" << r.name << "Bytes);\n\n";
         }
 
-        out << "const NamedResource namedResources[] =\n{\n";
+        std::vector<const Resource*> byHash;
         for (const auto& r : resources)
+            byHash.push_back (&r);
+        std::sort (byHash.begin(), byHash.end(), [] (const Resource* a, const Resource* b) { return a->hash < b->hash; });
+
+        out << "const NamedResource namedResources[] =\n{\n";
+        for (const auto* resource : byHash)
+        {
+            const auto& r = *resource;
             out << "    { 0x" << std::hex << r.hash << std::dec << "u, reinterpret_cast<const char*> ("
                 << r.name << "Bytes), " << r.name << "Size },\n";
+        }
         out << "};\n}\n";
         return out.str();
     }
@@ -117,17 +125,17 @@ int main (int argc, char* argv[])
         resources.push_back (std::move (r));
     }
 
-    std::sort (resources.begin(), resources.end(),
-               [] (const Resource& a, const Resource& b) { return a.hash < b.hash; });
-
     // The lookup tells resources apart by hash alone, so two names must never share one.
-    for (size_t i = 1; i < resources.size(); ++i)
+    for (size_t i = 0; i < resources.size(); ++i)
     {
-        if (resources[i].hash == resources[i - 1].hash)
+        for (size_t j = i + 1; j < resources.size(); ++j)
         {
-            std::cerr << "tavik_embed_resources: " << resources[i - 1].name << " and " << resources[i].name
-                      << " have the same name hash\n";
-            return 1;
+            if (resources[i].hash == resources[j].hash)
+            {
+                std::cerr << "tavik_embed_resources: " << resources[i].name << " and " << resources[j].name
+                          << " have the same name hash\n";
+                return 1;
+            }
         }
     }
 

@@ -41,8 +41,11 @@ namespace
         }
         else
         {
-            g.setGradientFill (juce::ColourGradient::vertical (body.brighter (0.18f), centre.y - radius,
-                                                               body.darker (0.12f), centre.y + radius));
+            // Lit from above; the body's own colour across the middle.
+            auto shading = juce::ColourGradient::vertical (body.brighter (0.18f), centre.y - radius,
+                                                           body.darker (0.12f), centre.y + radius);
+            shading.addColour (0.5, body);
+            g.setGradientFill (shading);
             g.fillPath (shape);
 
             juce::Path upperRim;

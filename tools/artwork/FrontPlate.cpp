@@ -201,20 +201,35 @@ namespace
         g.fillPath (disc (lamp.getCentre(), 7.0f));
     }
 
-    // Gives the fully transparent pixels of the display window a faint teal
-    // texture of fine horizontal lines, alpha 3 and 4 of 255.
-    void textureDisplayWindow (juce::Image& plate)
+    // Cuts the display window out of the plate, leaving only a faint teal
+    // texture of fine horizontal lines, alpha 3 and 4 of 255. The window's
+    // anti-aliased edge keeps the plate in proportion to its coverage.
+    void cutDisplayWindow (juce::Image& plate, const juce::Path& window)
     {
+        juce::Image coverage (juce::Image::SingleChannel, plate.getWidth(), plate.getHeight(), true,
+                              juce::SoftwareImageType());
+        {
+            juce::Graphics g (coverage);
+            g.setColour (juce::Colours::white);
+            g.fillPath (window);
+        }
+
+        const juce::Image::BitmapData cut (coverage, juce::Image::BitmapData::readOnly);
         juce::Image::BitmapData pixels (plate, juce::Image::BitmapData::readWrite);
 
         for (int y = 0; y < pixels.height; ++y)
         {
-            const auto alpha = (juce::uint8) ((y % 4) < 2 ? 4 : 3);
-            const auto texture = Palette::plate.withAlpha (alpha);
+            const auto texture = Palette::plate.withAlpha ((juce::uint8) ((y % 4) < 2 ? 4 : 3));
 
             for (int x = 0; x < pixels.width; ++x)
-                if (pixels.getPixelColour (x, y).getAlpha() == 0)
-                    pixels.setPixelColour (x, y, texture);
+            {
+                const auto covered = *cut.getPixelPointer (x, y);
+                if (covered == 0)
+                    continue;
+
+                const auto kept = pixels.getPixelColour (x, y).withMultipliedAlpha (1.0f - (float) covered / 255.0f);
+                pixels.setPixelColour (x, y, kept.getAlpha() <= texture.getAlpha() ? texture : texture.overlaidWith (kept));
+            }
         }
     }
 }
@@ -227,7 +242,6 @@ void drawFrontPlate (juce::Image& plate, const ArtworkFonts& fonts)
 
     {
         juce::Graphics g (plate);
-        g.reduceClipRegion (ring (plateArea, 0.0f, opening, corner));
 
         drawPlateSurface (g, plateArea);
         drawDisplayBezel (g, opening, corner);
@@ -244,5 +258,5 @@ void drawFrontPlate (juce::Image& plate, const ArtworkFonts& fonts)
         drawMeterAndLampSeats (g);
     }
 
-    textureDisplayWindow (plate);
+    cutDisplayWindow (plate, roundedRectangle (opening, corner));
 }

@@ -13,8 +13,8 @@ namespace Palette
 
     // Front plate and the pale text printed on it.
     inline const juce::Colour plate { 22, 53, 56 };
-    inline const juce::Colour plateTop { 27, 60, 63 };
-    inline const juce::Colour plateBottom { 18, 46, 49 };
+    inline const juce::Colour plateTop { 25, 58, 61 };
+    inline const juce::Colour plateBottom { 20, 49, 52 };
     inline const juce::Colour plateText { 167, 201, 193 };
     inline const juce::Colour socket { 11, 31, 34 };
 

@@ -36,7 +36,7 @@ void drawWindowBackground (juce::Graphics& g, const ArtworkFonts&)
     g.fillPath (facePath);
 
     // A faint sheen from the top left and a fine light edge finish the face.
-    g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.035f), face.getX(), face.getY(),
+    g.setGradientFill (juce::ColourGradient (juce::Colours::white.withAlpha (0.02f), face.getX(), face.getY(),
                                              juce::Colours::white.withAlpha (0.0f), face.getCentreX(), face.getBottom(), false));
     g.fillPath (facePath);
 
