@@ -73,7 +73,7 @@ namespace
             for (int x = 0; x < 20; ++x)
                 ASSERT_EQ (inactiveLook.getPixelAt (x, y), activeLook.getPixelAt (x, y));
 
-        EXPECT_EQ (activeLook.getPixelAt (19, 15), juce::Colours::orange);
+        EXPECT_EQ (activeLook.getPixelAt (10, 8), juce::Colours::orange);
     }
 
     TEST_F (TavikButtonTest, ButtonWithoutDelegateOrImageTakesClicksSafely)

@@ -168,8 +168,9 @@ namespace
     {
         const auto image = paintToImage (button (1));
 
+        // (The last row and column blend a little with the outside when scaled.)
         EXPECT_EQ (image.getPixelAt (0, 12), juce::Colours::red);
-        EXPECT_EQ (image.getPixelAt (66, 37), juce::Colours::red);
+        EXPECT_EQ (image.getPixelAt (64, 35), juce::Colours::red);
         EXPECT_EQ (image.getPixelAt (33, 11).getAlpha(), 0);
         EXPECT_EQ (image.getPixelAt (33, 38).getAlpha(), 0);
     }

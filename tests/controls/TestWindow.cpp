@@ -137,6 +137,7 @@ RepaintCounter& RepaintCounter::attachTo (juce::Component& component)
 {
     auto* counter = new RepaintCounter();
     component.setCachedComponentImage (counter);
+    counter->count = 0;     // attaching repaints once
     return *counter;
 }
 
