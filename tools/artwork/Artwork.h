@@ -3,6 +3,7 @@
 #include "Typography.h"
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 // One picture of the editor's artwork: its file name (which gives its

@@ -8,7 +8,7 @@
 
 namespace
 {
-    constexpr int sheetWidth = 2260;
+    constexpr int sheetWidth = 2400;
     constexpr int margin = 40;
     constexpr int gap = 36;
     constexpr int padding = 16;
@@ -134,7 +134,7 @@ namespace
         {
             const auto imageWidth = (int) std::ceil ((float) tile.image.getWidth() * tile.displayScale);
             const auto imageHeight = (int) std::ceil ((float) tile.image.getHeight() * tile.displayScale);
-            const auto width = juce::jmax (imageWidth + 2 * padding, 320);
+            const auto width = juce::jmax (imageWidth + 2 * padding, 390);
             const auto height = imageHeight + 2 * padding + captionHeight;
 
             if (x + width > sheetWidth - margin && x > margin)

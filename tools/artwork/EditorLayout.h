@@ -31,7 +31,6 @@ namespace EditorLayout
     inline const juce::Rectangle<int> peakLamp { 573, 436, 5, 5 };
     inline const juce::Rectangle<int> outputMeter { 526, 438, 42, 1 };
 
-    inline const juce::Rectangle<int> signalDisplay { 11, 80, 635, 314 };
     inline const juce::Rectangle<int> xyPad { 94, 46, 451, 342 };
 
     // The opening of the front plate over the pad and the signal display.

@@ -1,6 +1,8 @@
 #include "TitleLettering.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace
 {
