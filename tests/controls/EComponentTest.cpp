@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "RecordingCallback.h"
 #include "TestWindow.h"
 
@@ -29,6 +30,7 @@ namespace
 
     struct SyncCase
     {
+        const char* name;
         float parameter;
         bool notify;
         bool changes;
@@ -62,13 +64,14 @@ namespace
     // The float epsilon is 2^-23: a difference of exactly that is not enough,
     // twice that is.
     INSTANTIATE_TEST_SUITE_P (Cases, EComponentSyncTest, ::testing::Values (
-        SyncCase { 0.5f, true, false, false },
-        SyncCase { 0.5f + 0x1p-23f, true, false, false },
-        SyncCase { 0.5f - 0x1p-25f, true, false, false },
-        SyncCase { 0.5f + 0x1p-22f, true, true, true },
-        SyncCase { 0.6f, false, true, false },
-        SyncCase { 0.6f, true, true, true },
-        SyncCase { 0.0f, true, true, true }));
+        SyncCase { "Equal", 0.5f, true, false, false },
+        SyncCase { "OneEpsilonAbove", 0.5f + 0x1p-23f, true, false, false },
+        SyncCase { "BelowByLessThanEpsilon", 0.5f - 0x1p-25f, true, false, false },
+        SyncCase { "TwoEpsilonsAbove", 0.5f + 0x1p-22f, true, true, true },
+        SyncCase { "DifferentWithoutNotify", 0.6f, false, true, false },
+        SyncCase { "DifferentWithNotify", 0.6f, true, true, true },
+        SyncCase { "ZeroWithNotify", 0.0f, true, true, true }),
+        CaseName());
 
     TEST_F (EComponentTest, SyncWithoutCallbackChangesNothing)
     {

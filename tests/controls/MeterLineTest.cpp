@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "MeterLine.h"
 #include "TestWindow.h"
 
@@ -7,6 +8,7 @@ namespace
 {
     struct LevelCase
     {
+        const char* name;
         float level;
         int filledPixels;       // of the 42-pixel line
         float levelAfterPaint;
@@ -39,9 +41,10 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Levels, MeterLineTest, ::testing::Values (
-        LevelCase { 0.0f, 0, 0.0f },
-        LevelCase { 0.5f, 21, 0.5f },
-        LevelCase { 1.0f, 42, 1.0f },
-        LevelCase { 1.7f, 42, 1.0f },
-        LevelCase { -0.3f, 0, -0.3f }));
+        LevelCase { "Zero", 0.0f, 0, 0.0f },
+        LevelCase { "Half", 0.5f, 21, 0.5f },
+        LevelCase { "Full", 1.0f, 42, 1.0f },
+        LevelCase { "AboveOne", 1.7f, 42, 1.0f },
+        LevelCase { "Negative", -0.3f, 0, -0.3f }),
+        CaseName());
 }

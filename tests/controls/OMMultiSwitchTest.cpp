@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "OMMultiSwitch.h"
 #include "RecordingCallback.h"
 #include "TestWindow.h"
@@ -108,6 +109,7 @@ namespace
 
     struct ZoneCase
     {
+        const char* name;
         float value;
         int releaseX;
         std::vector<float> reported;
@@ -137,10 +139,11 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Zones, FourPositionSwitchTest, ::testing::Values (
-        ZoneCase { 0.0f, 60, { 0.5f } },
-        ZoneCase { 0.0f, 10, {} },              // the current position: nothing to send
-        ZoneCase { 0.0f, 99, { 0.75f } },
-        ZoneCase { 0.75f, 0, { 0.0f } },
-        ZoneCase { 0.6f, 55, {} },              // 0.6 shows position 2
-        ZoneCase { 1.0f, 80, {} }));            // a value of 1 shows the last position
+        ZoneCase { "ThirdZone", 0.0f, 60, { 0.5f } },
+        ZoneCase { "CurrentZone", 0.0f, 10, {} },              // the current position: nothing to send
+        ZoneCase { "LastPixel", 0.0f, 99, { 0.75f } },
+        ZoneCase { "FromLastToFirst", 0.75f, 0, { 0.0f } },
+        ZoneCase { "ShownPositionOfPointSix", 0.6f, 55, {} },              // 0.6 shows position 2
+        ZoneCase { "ValueOneIsLastPosition", 1.0f, 80, {} }),   // a value of 1 shows the last position
+        CaseName());
 }

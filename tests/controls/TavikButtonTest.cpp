@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "TavikButton.h"
 #include "TestWindow.h"
 
@@ -27,6 +28,7 @@ namespace
 
     struct ReleaseCase
     {
+        const char* name;
         juce::Point<int> release;
         bool clicks;
     };
@@ -48,14 +50,15 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Edges, TavikButtonReleaseTest, ::testing::Values (
-        ReleaseCase { { 10, 8 }, true },
-        ReleaseCase { { 0, 0 }, true },
-        ReleaseCase { { 20, 8 }, true },        // exactly on the right edge
-        ReleaseCase { { 10, 16 }, true },       // exactly on the bottom edge
-        ReleaseCase { { 20, 16 }, true },
-        ReleaseCase { { 21, 8 }, false },
-        ReleaseCase { { 10, 17 }, false },
-        ReleaseCase { { -1, 8 }, false }));
+        ReleaseCase { "Centre", { 10, 8 }, true },
+        ReleaseCase { "TopLeftCorner", { 0, 0 }, true },
+        ReleaseCase { "RightEdge", { 20, 8 }, true },        // exactly on the right edge
+        ReleaseCase { "BottomEdge", { 10, 16 }, true },       // exactly on the bottom edge
+        ReleaseCase { "BottomRightCorner", { 20, 16 }, true },
+        ReleaseCase { "PastRightEdge", { 21, 8 }, false },
+        ReleaseCase { "PastBottomEdge", { 10, 17 }, false },
+        ReleaseCase { "LeftOfButton", { -1, 8 }, false }),
+        CaseName());
 
     TEST_F (TavikButtonTest, InactiveButtonIgnoresClicksAndLooksTheSame)
     {

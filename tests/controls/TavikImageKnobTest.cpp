@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "RecordingCallback.h"
 #include "TavikImageKnob.h"
 #include "TestWindow.h"
@@ -38,6 +39,7 @@ namespace
 
     struct DragCase
     {
+        const char* name;
         int height;
         bool alt;
         int dy;             // total vertical travel, in two equal steps
@@ -71,12 +73,13 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Travel, KnobDragTest, ::testing::Values (
-        DragCase { 48, false, -10, 0.075f },        // up raises: 10 * 0.45 / 60
-        DragCase { 48, false, 10, -0.075f },
-        DragCase { 48, true, -10, 0.0075f },        // Alt: a tenth
-        DragCase { 60, false, -10, 0.075f },        // 60 pixels and less share the span 60
-        DragCase { 61, false, -10, 4.5f / 61.0f },
-        DragCase { 100, false, -10, 0.045f }));     // 222.2 pixels for the whole range
+        DragCase { "Up48", 48, false, -10, 0.075f },        // up raises: 10 * 0.45 / 60
+        DragCase { "Down48", 48, false, 10, -0.075f },
+        DragCase { "AltUp48", 48, true, -10, 0.0075f },        // Alt: a tenth
+        DragCase { "Up60", 60, false, -10, 0.075f },        // 60 pixels and less share the span 60
+        DragCase { "Up61", 61, false, -10, 4.5f / 61.0f },
+        DragCase { "Up100", 100, false, -10, 0.045f }),        // 222.2 pixels for the whole range
+        CaseName());
 
     TEST_F (KnobTest, DragHoldsAtEndsAndComesBackAtOnce)
     {
@@ -115,6 +118,7 @@ namespace
 
     struct WheelCase
     {
+        const char* name;
         float start;
         float deltaY;
         bool alt;
@@ -137,11 +141,12 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Steps, KnobWheelTest, ::testing::Values (
-        WheelCase { 0.5f, 1.0f, false, 0.7f },
-        WheelCase { 0.5f, -0.5f, false, 0.4f },
-        WheelCase { 0.5f, 1.0f, true, 0.52f },
-        WheelCase { 0.9f, 1.0f, false, 1.0f },
-        WheelCase { 0.1f, -1.0f, false, 0.0f }));
+        WheelCase { "OneUnitUp", 0.5f, 1.0f, false, 0.7f },
+        WheelCase { "HalfUnitDown", 0.5f, -0.5f, false, 0.4f },
+        WheelCase { "AltUnitUp", 0.5f, 1.0f, true, 0.52f },
+        WheelCase { "HoldsAtOne", 0.9f, 1.0f, false, 1.0f },
+        WheelCase { "HoldsAtZero", 0.1f, -1.0f, false, 0.0f }),
+        CaseName());
 
     TEST_F (KnobTest, PointerEnteringAndLeavingIsReported)
     {
@@ -258,6 +263,7 @@ namespace
 
     struct RotationCase
     {
+        const char* name;
         float value;
         double degrees;     // clockwise from straight up
     };
@@ -288,9 +294,10 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Sweep, KnobRotationTest, ::testing::Values (
-        RotationCase { 0.0f, -135.0 },
-        RotationCase { 0.5f, 0.0 },
-        RotationCase { 1.0f, 135.0 }));
+        RotationCase { "Zero", 0.0f, -135.0 },
+        RotationCase { "Half", 0.5f, 0.0 },
+        RotationCase { "One", 1.0f, 135.0 }),
+        CaseName());
 
     TEST_F (KnobTest, InactiveKnobDrawsIndicatorAtHalfOpacity)
     {

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "TavikList.h"
 #include "TestWindow.h"
 
@@ -133,6 +134,7 @@ namespace
 
     struct MarginCase
     {
+        const char* name;
         int y;
         int selected;       // -1: nothing selected
     };
@@ -156,11 +158,12 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Rows, TavikListMarginTest, ::testing::Values (
-        MarginCase { 0, 0 },
-        MarginCase { 16, 0 },
-        MarginCase { 202, 5 },      // the last pixel row of the last row
-        MarginCase { 203, -1 },
-        MarginCase { 219, -1 }));
+        MarginCase { "TopOfTopMargin", 0, 0 },
+        MarginCase { "EndOfTopMargin", 16, 0 },
+        MarginCase { "LastPixelOfLastRow", 202, 5 },      // the last pixel row of the last row
+        MarginCase { "FirstPixelOfBottomMargin", 203, -1 },
+        MarginCase { "BottomOfList", 219, -1 }),
+        CaseName());
 
     TEST_F (TavikListTest, ArrowsStepThroughItemsAndStopAtEnds)
     {
@@ -222,6 +225,7 @@ namespace
 
     struct InvalidCase
     {
+        const char* name;
         bool nullItems;
         int numItems;
         int selectedIndex;
@@ -252,10 +256,11 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Cases, TavikListInvalidTest, ::testing::Values (
-        InvalidCase { false, 6, 6 },
-        InvalidCase { false, 6, -1 },
-        InvalidCase { false, -3, 0 },
-        InvalidCase { true, 6, 2 }));
+        InvalidCase { "IndexPastEnd", false, 6, 6 },
+        InvalidCase { "NegativeIndex", false, 6, -1 },
+        InvalidCase { "NegativeCount", false, -3, 0 },
+        InvalidCase { "NullItems", true, 6, 2 }),
+        CaseName());
 
     TEST_F (TavikListTest, RowClickRepairsInvalidSelection)
     {

@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "RecordingCallback.h"
 #include "TavikRadioButtons.h"
 #include "TestWindow.h"
@@ -60,6 +61,7 @@ namespace
 
     struct ValueCase
     {
+        const char* name;
         float value;
         int selected;
     };
@@ -79,13 +81,14 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Thresholds, RadioValueTest, ::testing::Values (
-        ValueCase { 0.0f, 0 },
-        ValueCase { 0.16f, 0 },
-        ValueCase { 0.17f, 1 },
-        ValueCase { 0.3333f, 1 },
-        ValueCase { 0.49f, 1 },
-        ValueCase { 0.5f, 2 },
-        ValueCase { 1.0f, 2 }));     // 3 is limited to the last button
+        ValueCase { "Zero", 0.0f, 0 },
+        ValueCase { "PointSixteen", 0.16f, 0 },
+        ValueCase { "PointSeventeen", 0.17f, 1 },
+        ValueCase { "Default", 0.3333f, 1 },
+        ValueCase { "PointFortyNine", 0.49f, 1 },
+        ValueCase { "Half", 0.5f, 2 },
+        ValueCase { "One", 1.0f, 2 }),        // 3 is limited to the last button
+        CaseName());
 
     TEST_F (RadioButtonsTest, ClickReportsButtonValueAsOneGestureAndSyncKeepsSelection)
     {
@@ -119,6 +122,7 @@ namespace
 
     struct ReleaseCase
     {
+        const char* name;
         juce::Point<int> release;
         bool clicks;
     };
@@ -137,12 +141,13 @@ namespace
     }
 
     INSTANTIATE_TEST_SUITE_P (Edges, RadioReleaseTest, ::testing::Values (
-        ReleaseCase { { 0, 0 }, true },          // the margins above and below the image are clickable
-        ReleaseCase { { 66, 49 }, true },
-        ReleaseCase { { 67, 25 }, false },       // exactly on the right edge
-        ReleaseCase { { 33, 50 }, false },       // exactly on the bottom edge
-        ReleaseCase { { -1, 25 }, false },
-        ReleaseCase { { 33, 120 }, false }));
+        ReleaseCase { "TopLeftCorner", { 0, 0 }, true },          // the margins above and below the image are clickable
+        ReleaseCase { "InsideBottomRight", { 66, 49 }, true },
+        ReleaseCase { "RightEdge", { 67, 25 }, false },       // exactly on the right edge
+        ReleaseCase { "BottomEdge", { 33, 50 }, false },       // exactly on the bottom edge
+        ReleaseCase { "LeftOfButton", { -1, 25 }, false },
+        ReleaseCase { "FarBelow", { 33, 120 }, false }),
+        CaseName());
 
     // Distinct colours for the four images, to see which one a button draws.
     class RadioImageTest : public RadioButtonsTest
