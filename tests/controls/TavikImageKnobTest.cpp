@@ -308,6 +308,54 @@ namespace
         EXPECT_NEAR (paintToImage (knob).getPixelAt (p.x, p.y).getAlpha(), 128, 2);
     }
 
+    // The optional modes draw images at their own size (at the primary
+    // display's density) instead of scaling the indicator to the knob's width.
+    TEST_F (KnobTest, BackgroundAndCentredIndicatorKeepTheirOwnSize)
+    {
+        const auto* display = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay();
+        ASSERT_NE (display, nullptr);
+        const auto halfSize = juce::roundToInt (10.0 / display->scale);
+
+        knob.hasBackground = true;
+        knob.backgroundImage = solidImage (juce::Colours::green, 20, 20);
+        auto image = paintToImage (knob);
+        EXPECT_EQ (image.getPixelAt (24, 24), juce::Colours::green);
+        EXPECT_EQ (image.getPixelAt (24 - halfSize - 2, 24).getAlpha(), 0);
+
+        knob.hasBackground = false;
+        knob.indicatorImage = solidImage (juce::Colours::blue, 20, 20);
+        EXPECT_EQ (paintToImage (knob).getPixelAt (2, 24), juce::Colours::blue);   // scaled to the width
+
+        knob.centred = true;
+        image = paintToImage (knob);
+        EXPECT_EQ (image.getPixelAt (24, 24), juce::Colours::blue);
+        EXPECT_EQ (image.getPixelAt (24 - halfSize - 2, 24).getAlpha(), 0);
+    }
+
+    TEST_F (KnobTest, LabelIsDrawnWhiteAlongTheBottom)
+    {
+        knob.label = "Range";
+        const auto image = paintToImage (knob);
+        int textPixels = 0;
+
+        for (int y = 0; y < 48; ++y)
+        {
+            for (int x = 0; x < 48; ++x)
+            {
+                const auto pixel = image.getPixelAt (x, y);
+
+                if (pixel.getAlpha() == 0)
+                    continue;
+
+                ASSERT_GE (y, 36) << "drawn above the label at " << x;
+                ASSERT_EQ (pixel.withAlpha ((juce::uint8) 255), juce::Colours::white);
+                ++textPixels;
+            }
+        }
+
+        EXPECT_GT (textPixels, 20);
+    }
+
     TEST_F (KnobTest, KnobWithoutIndicatorDrawsNothing)
     {
         const auto image = paintToImage (knob);
