@@ -41,7 +41,7 @@ namespace
         window.press (button, { 10, 8 });
         window.release (button, GetParam().release);
 
-        EXPECT_EQ (recorder.clicked.size(), GetParam().clicks ? 1u : 0u);
+        ASSERT_EQ (recorder.clicked.size(), GetParam().clicks ? 1u : 0u);
 
         if (GetParam().clicks)
         {
