@@ -133,7 +133,7 @@ namespace
         EXPECT_FLOAT_EQ (curve[641], 0.9f * curve[640] + 0.1f * before[641]);
 
         for (int i = 642; i < 1010; ++i)
-            ASSERT_EQ (curve[i], before[i]) << "column " << i;
+            ASSERT_EQ (curve[i], before[(size_t) i]) << "column " << i;
     }
 
     struct NoBandsCase

@@ -206,10 +206,16 @@ namespace
                     const auto pixel = image.getPixelAt (x, y);
                     const auto insideTrace = (float) y + 1.0f > top && (float) y < top + 3.0f;
 
+                    const auto wholeRowInside = (float) y >= top && (float) y + 1.0f <= top + 3.0f;
+
                     if (! insideTrace)
+                    {
                         ASSERT_EQ (pixel.getAlpha(), 0) << x << ", " << y;
-                    else if ((float) y >= top && (float) y + 1.0f <= top + 3.0f)
+                    }
+                    else if (wholeRowInside)
+                    {
                         ASSERT_EQ (pixel.getARGB(), traceColour.getARGB()) << x << ", " << y;
+                    }
                 }
             }
         }

@@ -404,12 +404,20 @@ namespace
 
             // Whole pixels 28 from the centre are inside the 60 x 60 square, 32 away outside.
             for (const auto offset : { juce::Point<float> (0, 0), { -28, -28 }, { 28, 28 }, { -28, 28 } })
+            {
                 if (const auto pixel = pixelAt (offset.x, offset.y))
+                {
                     EXPECT_EQ (*pixel, handleColour) << offset.toString();
+                }
+            }
 
             for (const auto offset : { juce::Point<float> (-32, 0), { 32, 0 }, { 0, 32 }, { 0, -32 } })
+            {
                 if (const auto pixel = pixelAt (offset.x, offset.y))
+                {
                     EXPECT_EQ (pixel->getAlpha(), 0) << offset.toString();
+                }
+            }
         }
     }
 
