@@ -47,13 +47,13 @@ public:
     // The area in which a press grabs the handle, in the pad's coordinates.
     juce::Rectangle<float> getGrabArea() const;
 
+    bool isDragging() const noexcept  { return dragging; }
+    bool isPressHeld() const noexcept { return mouseIsDown; }
+
+private:
     // The centre of the drawn handle.
     juce::Point<float> getHandleCentre() const;
 
-    bool isDragging() const noexcept       { return dragging; }
-    bool isMouseButtonDown() const noexcept { return mouseIsDown; }
-
-private:
     int xParameter = -1, yParameter = -1;
     float handleRadius = 30.0f;
     float xValue = 0.0f, yValue = 0.0f;

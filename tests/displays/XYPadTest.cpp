@@ -85,13 +85,13 @@ namespace
 
         window.press (pad, c.press);
         EXPECT_EQ (pad.isDragging(), c.grabs);
-        EXPECT_TRUE (pad.isMouseButtonDown());
+        EXPECT_TRUE (pad.isPressHeld());
 
         window.dragTo (pad, c.press + juce::Point<int> (-19, 14));
         window.release (pad, c.press + juce::Point<int> (-19, 14));
 
         EXPECT_FALSE (pad.isDragging());
-        EXPECT_FALSE (pad.isMouseButtonDown());
+        EXPECT_FALSE (pad.isPressHeld());
 
         if (c.grabs)
         {
