@@ -61,11 +61,9 @@ void DisplayFeed::endBlock() noexcept
     activity.fetch_add (1, std::memory_order_release);
 }
 
-void DisplayFeed::completeFrame() noexcept
+void DisplayFeed::publishFrame (float peak) noexcept
 {
-    index = 0;
-    publishedPeak.store (runningPeak, std::memory_order_relaxed);
-    runningPeak = 0.0f;
+    publishedPeak.store (peak, std::memory_order_relaxed);
     ready.store (true, std::memory_order_release);
 }
 

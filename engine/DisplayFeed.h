@@ -13,6 +13,7 @@
 // the taken buffer is running, so the buffer being copied is never written.
 
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -35,11 +36,68 @@ public:
     void beginBlock() noexcept;
     void endBlock() noexcept;
 
-    // Adds one point candidate m; the window comes from the table built once.
-    void push (float m) noexcept { pushPoint (m, window[index]); }
+    // A run of point candidates pushed by the audio thread inside a block,
+    // one per sample. The writer's fields live in the Writer for the run and
+    // go back into the feed when it ends.
+    class Writer
+    {
+    public:
+        explicit Writer (DisplayFeed& f) noexcept
+            : feed (f), buffer (f.buffers[f.writeBuffer].get()), window (f.window), ratio (f.ratio),
+              at (f.index), peak (f.runningPeak), position (f.phase)
+        {
+        }
 
-    // The same, evaluating the window with the library sine at every point.
-    void pushComputingWindow (float m) noexcept { pushPoint (m, windowAt (index)); }
+        ~Writer()
+        {
+            feed.index = at;
+            feed.runningPeak = peak;
+            feed.phase = position;
+        }
+
+        Writer (const Writer&) = delete;
+        Writer& operator= (const Writer&) = delete;
+
+        // The window comes from the table built once.
+        void push (float m) noexcept { pushWindowed (m, window[at]); }
+
+        // The window is evaluated with the library sine.
+        void pushComputingWindow (float m) noexcept { pushWindowed (m, windowAt (at)); }
+
+    private:
+        // The running peak follows |m|; the point at the write index becomes
+        // m times its window; the decimation phase decides whether the index
+        // moves on, and a full frame is published.
+        void pushWindowed (float m, float windowValue) noexcept
+        {
+            const float magnitude = std::abs (m);
+            peak = magnitude > peak ? magnitude : peak;
+
+            buffer[at] = m * windowValue;
+
+            // The position never becomes -0 here, so adding 0 when the index
+            // stays leaves it exactly as it is.
+            position = position - ratio;
+            const bool advance = position < 0.0f;
+            position = position + (advance ? 1.0f : 0.0f);
+            at += advance ? 1 : 0;
+
+            if (at == length)
+            {
+                feed.publishFrame (peak);
+                at = 0;
+                peak = 0.0f;
+            }
+        }
+
+        DisplayFeed& feed;
+        float* const buffer;
+        const float* const window;
+        const float ratio;
+        int at;
+        float peak;
+        float position;
+    };
 
     //==========================================================================
     // Reader side: the message thread.
@@ -57,26 +115,8 @@ public:
     int getWriteIndex() const noexcept { return index; }
 
 private:
-    void pushPoint (float m, float windowValue) noexcept
-    {
-        const float magnitude = m < 0.0f ? -m : m;
-        if (magnitude > runningPeak)
-            runningPeak = magnitude;
-
-        buffers[writeBuffer][index] = m * windowValue;
-
-        phase = phase - ratio;
-        if (phase < 0.0f)
-        {
-            phase = phase + 1.0f;
-            ++index;
-        }
-
-        if (index == length)
-            completeFrame();
-    }
-
-    void completeFrame() noexcept;
+    // Publishes the peak of the frame just completed and marks it ready.
+    void publishFrame (float peak) noexcept;
 
     const float* window;   // windowAt (i) for every point, shared by all feeds
 

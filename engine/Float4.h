@@ -13,6 +13,7 @@
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
  #define TAVIK_FLOAT4_SSE 1
  #include <emmintrin.h>
+ #include <xmmintrin.h>
 #elif defined(__ARM_NEON) || defined(__ARM_NEON__)
  #define TAVIK_FLOAT4_NEON 1
  #include <arm_neon.h>
@@ -135,6 +136,12 @@ inline Int4 truncateToInt (Float4 a) noexcept { return _mm_cvttps_epi32 (a.v); }
 inline Float4 toFloat (Int4 a) noexcept { return _mm_cvtepi32_ps (a.v); }
 inline Float4 bitsAsFloat (Int4 a) noexcept { return _mm_castsi128_ps (a.v); }
 
+// Rows a, b, c, d become columns: afterwards a holds lane 0 of each, b lane 1, and so on.
+inline void transpose (Float4& a, Float4& b, Float4& c, Float4& d) noexcept
+{
+    _MM_TRANSPOSE4_PS (a.v, b.v, c.v, d.v);
+}
+
 #else
 
 inline Float4 operator+ (Float4 a, Float4 b) noexcept { return vaddq_f32 (a.v, b.v); }
@@ -162,6 +169,17 @@ inline Int4 shiftLeft29 (Int4 a) noexcept { return vshlq_n_s32 (a.v, 29); }
 inline Int4 truncateToInt (Float4 a) noexcept { return vcvtq_s32_f32 (a.v); }
 inline Float4 toFloat (Int4 a) noexcept { return vcvtq_f32_s32 (a.v); }
 inline Float4 bitsAsFloat (Int4 a) noexcept { return vreinterpretq_f32_s32 (a.v); }
+
+// Rows a, b, c, d become columns: afterwards a holds lane 0 of each, b lane 1, and so on.
+inline void transpose (Float4& a, Float4& b, Float4& c, Float4& d) noexcept
+{
+    const float32x4x2_t ab = vtrnq_f32 (a.v, b.v);   // a0 b0 a2 b2 | a1 b1 a3 b3
+    const float32x4x2_t cd = vtrnq_f32 (c.v, d.v);   // c0 d0 c2 d2 | c1 d1 c3 d3
+    a = vcombine_f32 (vget_low_f32 (ab.val[0]), vget_low_f32 (cd.val[0]));
+    b = vcombine_f32 (vget_low_f32 (ab.val[1]), vget_low_f32 (cd.val[1]));
+    c = vcombine_f32 (vget_high_f32 (ab.val[0]), vget_high_f32 (cd.val[0]));
+    d = vcombine_f32 (vget_high_f32 (ab.val[1]), vget_high_f32 (cd.val[1]));
+}
 
 #endif
 

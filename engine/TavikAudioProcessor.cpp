@@ -1,5 +1,7 @@
 #include "TavikAudioProcessor.h"
 
+#include "TavikAudioProcessorEditor.h"
+
 #include <cmath>
 
 juce::AudioProcessor::BusesProperties TavikAudioProcessor::busesProperties()
@@ -23,6 +25,11 @@ TavikAudioProcessor::TavikAudioProcessor()
         parameters[(size_t) info.index] = parameter.get();
         addParameter (parameter.release());
     }
+}
+
+TavikAudioProcessor::~TavikAudioProcessor()
+{
+    editorRefresher.cancelPendingUpdate();
 }
 
 tavik::NormalisedParameters TavikAudioProcessor::readParameters() const noexcept
@@ -55,7 +62,7 @@ void TavikAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::
 
 juce::AudioProcessorEditor* TavikAudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor (*this);
+    return new TavikAudioProcessorEditor (*this);
 }
 
 void TavikAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
@@ -86,6 +93,26 @@ void TavikAudioProcessor::setStateInformation (const void* data, int sizeInBytes
     // The ramps are snapped by the audio thread at the start of its next
     // block, so processing continues from the loaded values without a glide.
     engine.requestSnap();
+
+    // The open editor shows the loaded state at once. Its components belong to
+    // the message thread: a load on any other thread posts the refresh there,
+    // where it finds the editor that is open then, if any.
+    if (juce::MessageManager::existsAndIsCurrentThread())
+        refreshEditor();
+    else
+        editorRefresher.triggerAsyncUpdate();
+}
+
+void TavikAudioProcessor::refreshEditor()
+{
+    TavikAudioProcessorEditor* editor = nullptr;
+    {
+        const juce::ScopedLock lock (getCallbackLock());
+        editor = dynamic_cast<TavikAudioProcessorEditor*> (getActiveEditor());
+    }
+
+    if (editor != nullptr)
+        editor->timerCallback();
 }
 
 bool TavikAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const

@@ -10,7 +10,7 @@ class TavikAudioProcessor : public juce::AudioProcessor
 {
 public:
     TavikAudioProcessor();
-    ~TavikAudioProcessor() override = default;
+    ~TavikAudioProcessor() override;
 
     const juce::String getName() const override { return "Tavik"; }
     void prepareToPlay (double sampleRate, int maximumExpectedSamplesPerBlock) override;
@@ -49,11 +49,25 @@ public:
     juce::RangedAudioParameter& parameterAt (int index) const noexcept { return *parameters[(size_t) index]; }
 
 private:
+    // Runs the open editor's periodic update on the message thread after a
+    // state load that arrived on another thread.
+    class EditorRefresher : public juce::AsyncUpdater
+    {
+    public:
+        explicit EditorRefresher (TavikAudioProcessor& p) : processor (p) {}
+        void handleAsyncUpdate() override { processor.refreshEditor(); }
+
+    private:
+        TavikAudioProcessor& processor;
+    };
+
     static BusesProperties busesProperties();
+    void refreshEditor();
     tavik::NormalisedParameters readParameters() const noexcept;
 
     tavik::TavikEngine engine;
     std::array<juce::RangedAudioParameter*, tavik::numParameters> parameters {};
+    EditorRefresher editorRefresher { *this };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (TavikAudioProcessor)
 };

@@ -1,6 +1,8 @@
 #include "TavikEngine.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace tavik
 {
@@ -24,6 +26,65 @@ namespace
 
         const SampleControls& at (int) const noexcept { return controls; }
     };
+
+    // The display point of each sample in groups of four: the sum of its four
+    // lanes, ((l0 + l1) + l2) + l3, over the input channel count, or 0 where
+    // that is not finite.
+    void channelMeans (const float* lanes, int groups, int numIn, float* points) noexcept
+    {
+        const Float4 inputCount (static_cast<float> (numIn));
+        const Float4 infinity (std::numeric_limits<float>::infinity());
+
+        for (int g = 0; g < groups; ++g)
+        {
+            const float* group = lanes + 16 * g;
+            Float4 a = Float4::load (group), b = Float4::load (group + 4);
+            Float4 c = Float4::load (group + 8), d = Float4::load (group + 12);
+            transpose (a, b, c, d);
+            const Float4 mean = (((a + b) + c) + d) / inputCount;
+            (mean & lessThan (abs (mean), infinity)).store (points + 4 * g);
+        }
+    }
+
+    // The shaper, s = sine of (drive times low band), over a chunk. It keeps
+    // no state, so the sine can run across samples instead of channels: each
+    // group of four samples is transposed so that a vector holds one channel
+    // of four samples. A lane whose argument is zero (of either sign) in every
+    // sample of the chunk, as the lanes of absent channels are, needs no sine:
+    // the sine of a zero is that zero. Fills whole groups of four samples.
+    template <typename Controls>
+    void shape (const Controls& controls, const float* lowBand, int count, float* shaped) noexcept
+    {
+        Float4 nonZeroBits;
+        for (int i = 0; i < count; ++i)
+        {
+            const Float4 argument = controls.at (i).drive * Float4::load (lowBand + 4 * i);
+            argument.store (shaped + 4 * i);
+            nonZeroBits = nonZeroBits | abs (argument);
+        }
+
+        const int groups = (count + 3) / 4;
+        std::fill (shaped + 4 * count, shaped + 16 * groups, 0.0f);
+
+        uint32_t laneBits[4];
+        std::memcpy (laneBits, &nonZeroBits, sizeof (laneBits));
+
+        for (int g = 0; g < groups; ++g)
+        {
+            float* group = shaped + 16 * g;
+            Float4 lanes[4] = { Float4::load (group), Float4::load (group + 4),
+                                Float4::load (group + 8), Float4::load (group + 12) };
+            transpose (lanes[0], lanes[1], lanes[2], lanes[3]);
+
+            for (int lane = 0; lane < 4; ++lane)
+                if (laneBits[lane] != 0)
+                    lanes[lane] = sinCos4 (lanes[lane]).sine;
+
+            transpose (lanes[0], lanes[1], lanes[2], lanes[3]);
+            for (int k = 0; k < 4; ++k)
+                lanes[k].store (group + 4 * k);
+        }
+    }
 
     // Some ramp running: the values and coefficients of every sample of a chunk.
     struct RampingControls
@@ -134,57 +195,80 @@ void TavikEngine::renderRampingChunk (const Block& block, int start, int count, 
     renderChunk (block, start, count, controls, sums);
 }
 
+// The chunk goes through the signal path stage by stage, each stage over all
+// its samples before the next begins. Within a sample the path is long (two
+// sections, the shaper's polynomial sine, the resonant low-pass, the DC
+// blocker); stage by stage, the processor overlaps successive samples instead
+// of waiting on that chain. Each sample still sees exactly the operations of
+// the recipe.
 template <typename Controls>
 void TavikEngine::renderChunk (const Block& block, int start, int count, const Controls& controls, OutputSums& sums) noexcept
 {
-    // Four lanes per sample: the input, then the output in its place.
-    alignas (16) float lanes[4 * chunkLength];
-    float modulatorPoints[chunkLength], lowBandPoints[chunkLength];
+    // Four lanes per sample, a whole number of four-sample groups.
+    alignas (16) float io[4 * chunkLength];          // the input, then the output in its place
+    alignas (16) float lowBand[4 * chunkLength], highBand[4 * chunkLength];
+    alignas (16) float shaped[4 * chunkLength];      // the shaper's output, then the resonant low-pass output
+    alignas (16) float modulatorPoints[chunkLength], lowBandPoints[chunkLength];
 
-    std::fill (lanes, lanes + 4 * count, 0.0f);
+    const int groups = (count + 3) / 4;
+    std::fill (io, io + 16 * groups, 0.0f);
     for (int c = 0; c < block.numIn; ++c)
         for (int i = 0; i < count; ++i)
-            lanes[4 * i + c] = block.channels[c][start + i];
+            io[4 * i + c] = block.channels[c][start + i];
 
-    const float inputCount = static_cast<float> (block.numIn);
     auto state = filters;
 
     for (int i = 0; i < count; ++i)
     {
-        const auto& now = controls.at (i);
-
         Float4 low, high;
-        state.splitBands (Float4::load (lanes + 4 * i), now.crossover, low, high);
+        state.splitBands (Float4::load (io + 4 * i), controls.at (i).crossover, low, high);
+        low.store (lowBand + 4 * i);
+        high.store (highBand + 4 * i);
+    }
 
-        const Float4 s = sinCos4 (now.drive * low).sine;
-        const Float4 y = state.resonant.process (s, now.resonant);
+    shape (controls, lowBand, count, shaped);
 
-        modulatorPoints[i] = channelMean (y.sumOfLanes(), inputCount);
-        lowBandPoints[i] = channelMean (low.sumOfLanes(), inputCount);
+    for (int i = 0; i < count; ++i)
+    {
+        const auto& now = controls.at (i);
+        const Float4 low = Float4::load (lowBand + 4 * i);
+        const Float4 high = Float4::load (highBand + 4 * i);
+        const Float4 y = state.resonant.process (Float4::load (shaped + 4 * i), now.resonant);
 
         Float4 wet = (Float4 (1.0f) - y) * low + high;
         wet = now.gain * wet;
         const Float4 processed = state.dcBlocker.process (wet);
         const Float4 dry = low + high;
-        (now.mix * dry + now.processedMix * processed).store (lanes + 4 * i);
+        (now.mix * dry + now.processedMix * processed).store (io + 4 * i);
+        y.store (shaped + 4 * i);
     }
 
     filters = state;
 
-    for (int i = 0; i < count; ++i)
-        modulatorFeed.push (modulatorPoints[i]);
-    for (int i = 0; i < count; ++i)
-        lowBandFeed.push (lowBandPoints[i]);
+    std::fill (lowBand + 4 * count, lowBand + 16 * groups, 0.0f);
+    std::fill (shaped + 4 * count, shaped + 16 * groups, 0.0f);
+    channelMeans (shaped, groups, block.numIn, modulatorPoints);
+    channelMeans (lowBand, groups, block.numIn, lowBandPoints);
+
+    DisplayFeed::Writer modulator (modulatorFeed), lowBandWriter (lowBandFeed);
+    float peak = sums.peak, sum = sums.sum;
 
     for (int i = 0; i < count; ++i)
     {
+        modulator.push (modulatorPoints[i]);
+        lowBandWriter.push (lowBandPoints[i]);
+
         for (int c = 0; c < block.numOut; ++c)
         {
-            const float x = lanes[4 * i + c];
+            const float x = io[4 * i + c];
             block.channels[c][start + i] = x;
-            sums.add (x);
+            const float a = std::abs (x);
+            peak = a > peak ? a : peak;
+            sum = sum + a;
         }
     }
+
+    sums = { peak, sum };
 }
 
 } // namespace tavik

@@ -42,6 +42,7 @@ void ReferenceEngine::render (const Block& block, OutputSums& sums) noexcept
     const float inputCount = static_cast<float> (block.numIn);
     float inLanes[4] = { 0.0f, 0.0f, 0.0f, 0.0f };
     float outLanes[4];
+    DisplayFeed::Writer modulatorPoints (modulatorFeed), lowBandPoints (lowBandFeed);
 
     for (int i = 0; i < block.numSamples; ++i)
     {
@@ -66,8 +67,8 @@ void ReferenceEngine::render (const Block& block, OutputSums& sums) noexcept
         const Float4 s = sinCos4 (Float4 (d) * low).sine;
         const Float4 y = resonantLowPass.process (s);
 
-        modulatorFeed.pushComputingWindow (channelMean (y.sumOfLanes(), inputCount));
-        lowBandFeed.pushComputingWindow (channelMean (low.sumOfLanes(), inputCount));
+        modulatorPoints.pushComputingWindow (channelMean (y.sumOfLanes(), inputCount));
+        lowBandPoints.pushComputingWindow (channelMean (low.sumOfLanes(), inputCount));
 
         Float4 wet = (Float4 (1.0f) - y) * low + high;
         wet = Float4 (g) * wet;

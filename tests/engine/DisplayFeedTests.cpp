@@ -1,3 +1,4 @@
+#include "DenormalGuard.h"
 #include "EngineTestHelpers.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,18 @@ namespace
             }
         }
         return lengths;
+    }
+
+    // One block in which the audio thread pushes count points of value m.
+    void pushBlock (DisplayFeed& feed, float m, int count)
+    {
+        feed.beginBlock();
+        {
+            DisplayFeed::Writer points (feed);
+            for (int i = 0; i < count; ++i)
+                points.push (m);
+        }
+        feed.endBlock();
     }
 }
 
@@ -101,25 +114,33 @@ TEST (DisplayFeed, ATakenFrameIsNotReadyAgainUntilTheNextOneCompletes)
     EXPECT_FALSE (feed.takeFrame (frame.data()));
     EXPECT_EQ (frame[0], -1.0f);
 
-    feed.beginBlock();
-    for (int i = 0; i < DisplayFeed::length; ++i)
-        feed.push (1.0f);
-    feed.endBlock();
-
+    pushBlock (feed, 1.0f, DisplayFeed::length);
     ASSERT_TRUE (feed.takeFrame (frame.data()));
     EXPECT_FALSE (feed.takeFrame (frame.data()));
-    EXPECT_EQ (frame[100], DisplayFeed::windowAt (100));
 
-    feed.beginBlock();
-    for (int i = 0; i < DisplayFeed::length - 1; ++i)
-        feed.push (2.0f);
-    feed.endBlock();
+    pushBlock (feed, 2.0f, DisplayFeed::length - 1);
     EXPECT_FALSE (feed.isReady());
 
-    feed.beginBlock();
-    feed.push (2.0f);
-    feed.endBlock();
+    pushBlock (feed, 2.0f, 1);
     ASSERT_TRUE (feed.takeFrame (frame.data()));
     EXPECT_EQ (frame[100], 2.0f * DisplayFeed::windowAt (100));
     EXPECT_EQ (feed.getPublishedPeak(), 2.0f);
+}
+
+// The window table holds exactly what the library sine gives at every point,
+// also under the flush-to-zero mode blocks are processed in.
+TEST (DisplayFeed, TabledWindowEqualsTheLibrarySineAtEveryPoint)
+{
+    DisplayFeed feed;
+    pushBlock (feed, 1.0f, DisplayFeed::length);
+
+    std::vector<float> frame (DisplayFeed::length);
+    ASSERT_TRUE (feed.takeFrame (frame.data()));
+
+    DenormalGuard flushToZero;
+    for (int i = 0; i < DisplayFeed::length; ++i)
+    {
+        ASSERT_EQ (frame[(size_t) i], DisplayFeed::windowAt (i)) << i;
+        ASSERT_EQ (frame[(size_t) i], std::sin (std::sin ((float) i * 0.0030679617f))) << i;
+    }
 }

@@ -74,7 +74,7 @@ namespace
             double x = noteLevel * (std::sin (notePhase) + 0.5 * std::sin (2.0 * notePhase) + 0.25 * std::sin (3.0 * notePhase))
                      + 0.2 * std::sin (sweepPhase) + 2.0 * noise;
 
-            const double cycle = std::fmod (t, 3.0);
+            const double cycle = std::fmod (t + 1.0, 3.0);
             if (cycle < 0.15)
                 x = 0.0;               // silence: the filters decay to rest
             else if (cycle > 2.6)
@@ -87,6 +87,7 @@ namespace
 
     // Parameter values and size of every block. The run alternates stretches
     // in which every parameter holds, every parameter moves, or only some move.
+    // A snap is requested now and then.
     struct BlockPlan
     {
         int size;
@@ -106,7 +107,8 @@ namespace
         Random random (seed);
         NormalisedParameters p { 0.3f, 0.3333f, 0.4f, 1.0f, 0.0f };
         std::vector<BlockPlan> plan;
-        int samples = 0, stretchLeft = 0, moving = nothing, block = 0;
+        // The run opens holding the values the engines were prepared with.
+        int samples = 0, stretchLeft = 8, moving = nothing, block = 0;
 
         while (samples < totalSamples)
         {
