@@ -1,0 +1,28 @@
+// Editors write their settings under the user's configuration folder; the
+// tests give the whole program a private one.
+
+#include <gtest/gtest.h>
+#include <juce_core/juce_core.h>
+
+#include <cstdlib>
+
+namespace
+{
+    class PrivateSettingsFolder : public ::testing::Environment
+    {
+    public:
+        void SetUp() override
+        {
+            folder = juce::File::createTempFile ("tavik-editor-tests");
+            folder.createDirectory();
+            setenv ("XDG_CONFIG_HOME", folder.getChildFile (".config").getFullPathName().toRawUTF8(), 1);
+        }
+
+        void TearDown() override { folder.deleteRecursively(); }
+
+    private:
+        juce::File folder;
+    };
+
+    [[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment (new PrivateSettingsFolder());
+}
