@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 
 namespace tavik
 {

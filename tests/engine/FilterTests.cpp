@@ -1,3 +1,4 @@
+#include "FilterBank.h"
 #include "ReferenceFilters.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,63 @@ TEST (SinCos4, AgreesWithTheLibraryAcrossOctantsAndSigns)
         EXPECT_NEAR (sc.cosine[2], std::cos (0.5f * x), 2.0e-6f) << x;
         EXPECT_EQ (sc.sine[3], 0.0f);
         EXPECT_EQ (sc.cosine[3], 1.0f);
+    }
+}
+
+// The shaper skips the sine of lanes that hold only zeros; that is exact
+// because the sine of a zero is the same zero, sign included.
+TEST (SinCos4, SineOfZeroIsThatZero)
+{
+    const auto sine = sinCos4 (Float4 (0.0f, -0.0f, 0.0f, -0.0f)).sine;
+    EXPECT_EQ (std::signbit (sine[0]), false);
+    EXPECT_EQ (std::signbit (sine[1]), true);
+    EXPECT_EQ (sine[0], 0.0f);
+    EXPECT_EQ (sine[1], 0.0f);
+}
+
+// One tangent shared by all five designs gives each filter exactly the
+// coefficients it designs for itself, with four different frequencies and
+// resonances in the four lanes.
+TEST (FilterDesign, SharedTangentGivesEveryFilterItsOwnDesignBitForBit)
+{
+    const float frequencies[] = { 100.0f, 327.68f, 418.2f, 1000.0f, 733.3f, 101.7f, 999.9f, 555.5f };
+    const float resonances[] = { 0.3f, 1.225f, 4.0f, 1.225f, 0.3f, 4.0f, 2.0f, 0.3f };
+
+    for (const float rate : { 44100.0f, 48000.0f, 96000.0f, 192000.0f })
+    {
+        for (int first = 0; first < 8; first += 4)
+        {
+            const Float4 f = Float4::load (frequencies + first);
+            const Float4 q = Float4::load (resonances + first);
+            const Float4 tangent = crossoverTangent (f, Float4 (rate));
+            const auto crossover = crossoverFromTangent (tangent, butterworthDamping());
+            const auto resonant = resonantFromTangent (tangent, Float4 (1.0f) / q);
+
+            for (int lane = 0; lane < 4; ++lane)
+            {
+                ButterworthCascade low (BandType::lowPass), high (BandType::highPass);
+                ResonantLowPass own;
+                low.setSampleRate (rate);
+                high.setSampleRate (rate);
+                own.setSampleRate (rate);
+                low.design (Float4 (f[lane]));
+                high.design (Float4 (f[lane]));
+                own.design (Float4 (f[lane]), q[lane]);
+
+                for (const auto& s : low.sections)
+                {
+                    EXPECT_EQ (s.c1[0], crossover.c1[lane]);
+                    EXPECT_EQ (s.c2[0], crossover.c2[lane]);
+                    EXPECT_EQ (s.g[0], crossover.lowGain[lane]);
+                }
+                EXPECT_EQ (high.sections[1].g[0], crossover.highGain[lane]);
+                EXPECT_EQ (own.b0[0], resonant.b0[lane]);
+                EXPECT_EQ (own.b1[0], resonant.b1[lane]);
+                EXPECT_EQ (own.b2[0], resonant.b0[lane]);
+                EXPECT_EQ (own.a1[0], resonant.a1[lane]);
+                EXPECT_EQ (own.a2[0], resonant.a2[lane]);
+            }
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 using namespace tavik;
 
@@ -19,6 +20,34 @@ TEST (ParameterRamp, RisesLinearlyAndIsIdleByTheEndOfTheBlock)
 
     EXPECT_TRUE (drive.isIdle());
     EXPECT_EQ (drive.next(), 25.0f);
+}
+
+// Filling a run of values gives what next() gives sample by sample, whether
+// the run ends inside the ramp, exactly at its end or beyond it.
+TEST (ParameterRamp, FillGivesTheValuesOfNextSampleBySample)
+{
+    struct Case { int rampLength, firstRun, secondRun; };
+    const Case cases[] = { { 64, 64, 0 }, { 64, 17, 47 }, { 64, 10, 100 }, { 7, 3, 3 }, { 0, 5, 5 }, { 333, 64, 64 } };
+
+    for (const auto& c : cases)
+    {
+        ParameterRamp stepped, filled;
+        stepped.reset (4.1f);
+        filled.reset (4.1f);
+        stepped.start (19.3f, c.rampLength);
+        filled.start (19.3f, c.rampLength);
+
+        for (int run : { c.firstRun, c.secondRun })
+        {
+            std::vector<float> values ((size_t) run);
+            filled.fill (values.data(), run);
+            for (int i = 0; i < run; ++i)
+                ASSERT_EQ (values[(size_t) i], stepped.next()) << c.rampLength << ", " << run << ", " << i;
+        }
+
+        EXPECT_EQ (filled.current, stepped.current);
+        EXPECT_EQ (filled.remaining, stepped.remaining);
+    }
 }
 
 TEST (ParameterRamp, UnchangedTargetStaysIdleAndReturnsTheTargetExactly)
