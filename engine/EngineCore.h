@@ -59,7 +59,9 @@ protected:
         int numIn, numOut, numSamples;
     };
 
-    // The block meters' running peak and sum of absolute output samples.
+    // The block meters' running peak and sum of absolute output samples. A
+    // sample equal to the peak, or one that is not a number, leaves the peak
+    // as it is.
     struct OutputSums
     {
         float peak = 0.0f;
@@ -68,8 +70,7 @@ protected:
         void add (float sample) noexcept
         {
             const float a = std::abs (sample);
-            if (a >= peak)
-                peak = a;
+            peak = a > peak ? a : peak;
             sum = sum + a;
         }
     };

@@ -251,7 +251,7 @@ void TavikEngine::renderChunk (const Block& block, int start, int count, const C
     channelMeans (lowBand, groups, block.numIn, lowBandPoints);
 
     DisplayFeed::Writer modulator (modulatorFeed), lowBandWriter (lowBandFeed);
-    float peak = sums.peak, sum = sums.sum;
+    auto totals = sums;
 
     for (int i = 0; i < count; ++i)
     {
@@ -262,13 +262,11 @@ void TavikEngine::renderChunk (const Block& block, int start, int count, const C
         {
             const float x = io[4 * i + c];
             block.channels[c][start + i] = x;
-            const float a = std::abs (x);
-            peak = a > peak ? a : peak;
-            sum = sum + a;
+            totals.add (x);
         }
     }
 
-    sums = { peak, sum };
+    sums = totals;
 }
 
 } // namespace tavik
