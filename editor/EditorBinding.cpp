@@ -33,6 +33,11 @@ namespace
     }
 }
 
+int peakLampIndex (float peak)
+{
+    return peak > 1.0f ? 2 : (peak > 0.8f ? 1 : 0);
+}
+
 //==============================================================================
 void TavikAudioProcessorEditor::valueChanged (EComponent* sender, int tag, float value)
 {
@@ -186,8 +191,7 @@ void TavikAudioProcessorEditor::updateLevelAndLamp (bool live)
     visuals.level = displayLevel;
     visuals.repaint();
 
-    const float peak = meters.outputPeak.load();
-    const auto& lampImage = peakLampImages[peak > 1.0f ? 2 : (peak > 0.8f ? 1 : 0)];
+    const auto& lampImage = peakLampImages[(size_t) peakLampIndex (meters.outputPeak.load())];
     if (peakLamp.getImage() != lampImage)
         peakLamp.setImage (lampImage);
     peakLamp.repaint();

@@ -15,6 +15,10 @@
 
 #include <juce_dsp/juce_dsp.h>
 
+// The peak lamp's colour for a block peak: 0 green, 1 yellow (above 0.8),
+// 2 red (above full scale).
+int peakLampIndex (float peak);
+
 // The plug-in's window: a fixed 656 x 460 editor whose single child, the
 // content view, paints the background and holds every control. A 16 ms timer
 // keeps the controls in step with the parameters and animates the display,

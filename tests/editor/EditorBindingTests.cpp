@@ -135,6 +135,13 @@ TEST_F (BindingTest, DisplayAndMeterFollowLiveAudioOnly)
     EXPECT_EQ (editor->bandLevels[0], 0.0f);
 }
 
+TEST (PeakLamp, ThresholdsAreAboveFullScaleAndAbove0Point8)
+{
+    const std::pair<float, int> cases[] = { { 0.0f, 0 }, { 0.8f, 0 }, { 0.80001f, 1 }, { 1.0f, 1 }, { 1.0001f, 2 }, { 1.0e9f, 2 } };
+    for (const auto& [peak, lamp] : cases)
+        EXPECT_EQ (peakLampIndex (peak), lamp) << peak;
+}
+
 TEST_F (BindingTest, PeakLampFollowsTheLastBlocksPeak)
 {
     processor.prepareToPlay (44100.0, 512);
