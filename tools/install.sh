@@ -4,11 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-./tools/setup.sh
-
+./tools/build.sh
 build_dir="${TAVIK_BUILD_DIR:-build}"
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build_dir" --parallel "$(nproc)"
 
 artefacts="$build_dir/host/Tavik_artefacts/Release"
 mkdir -p "$HOME/.vst3" "$HOME/.lv2" "$HOME/.local/bin"
