@@ -11,9 +11,11 @@
 //    ramping part takes per-sample values and coefficients from tables filled
 //    beforehand, the coefficients designed four samples at a time, one sample
 //    per lane;
-//  - the display feeds take their window from a table (DisplayFeed).
-// Audio goes through in chunks of up to chunkLength samples whose working
-// tables live on the stack; nothing is allocated.
+//  - the display feeds take their window from a table (DisplayFeed);
+//  - audio goes through in chunks of up to chunkLength samples, stage by
+//    stage, and the shaper's sine runs across four samples of a channel at a
+//    time, skipping channels that are silent throughout (TavikEngine.cpp).
+// The chunks' working tables live on the stack; nothing is allocated.
 
 #include "EngineCore.h"
 #include "FilterBank.h"
