@@ -6,7 +6,6 @@
 
 #include "ParameterText.h"
 
-#include <chrono>
 #include <cmath>
 
 namespace
@@ -16,12 +15,6 @@ namespace
     constexpr float meterFall = 0.097f;
     constexpr float liveWindowSeconds = 0.25f;
     constexpr float bypassLiveLimit = 0.1f;
-
-    int64_t steadyNanoseconds()
-    {
-        return std::chrono::duration_cast<std::chrono::nanoseconds> (
-                   std::chrono::steady_clock::now().time_since_epoch()).count();
-    }
 
     // The larger of 1 and the magnitudes of bins 2 to 52.
     float spectrumNormaliser (const float* spectrum)
@@ -148,7 +141,7 @@ bool TavikAudioProcessorEditor::audioIsLive (float bypass) const
     if (! meters.hasProcessed.load())
         return false;
 
-    const double age = (double) (steadyNanoseconds() - meters.lastProcessTime.load()) / 1.0e9;
+    const double age = (double) (tavik::steadyNanoseconds() - meters.lastProcessTime.load()) / 1.0e9;
     return (float) age <= liveWindowSeconds && bypass <= bypassLiveLimit;
 }
 

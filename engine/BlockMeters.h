@@ -4,10 +4,18 @@
 // the peak of the absolute output, and when the last block began.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 
 namespace tavik
 {
+
+// The clock of the activity stamp: the steady clock in nanoseconds.
+inline int64_t steadyNanoseconds() noexcept
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds> (
+               std::chrono::steady_clock::now().time_since_epoch()).count();
+}
 
 struct BlockMeters
 {

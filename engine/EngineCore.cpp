@@ -3,7 +3,6 @@
 #include "DenormalGuard.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 namespace tavik
@@ -21,12 +20,6 @@ namespace
             case outputGainParameter:  return outputGainFromNormalised (v);
             default:                   return bypassMixFromNormalised (v);
         }
-    }
-
-    int64_t steadyNanoseconds() noexcept
-    {
-        return std::chrono::duration_cast<std::chrono::nanoseconds> (
-                   std::chrono::steady_clock::now().time_since_epoch()).count();
     }
 }
 
