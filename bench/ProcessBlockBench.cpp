@@ -6,12 +6,12 @@
 // Each case runs several times, in random order, so that the machine's noise
 // shows as the spread between the fastest and the slowest repetition.
 
+#include "BenchCases.h"
 #include "ReferenceEngine.h"
+#include "SummaryReporter.h"
 #include "TavikEngine.h"
 
 #include <benchmark/benchmark.h>
-
-#include "FrameTimeReporter.h"
 
 #include <cmath>
 #include <string>
@@ -81,52 +81,25 @@ namespace
             benchmark::ClobberMemory();
         }
 
-        state.counters[FrameTimeReporter::framesPerBlockCounter] = blockSize;
-    }
-
-    void registerCases()
-    {
-        for (const bool automate : { false, true })
-        {
-            for (const int blockSize : { 64, 512 })
-            {
-                const auto name = [&] (const char* engine)
-                {
-                    return std::string (automate ? "automated" : "static") + "/" + std::to_string (blockSize) + "/" + engine;
-                };
-
-                benchmark::RegisterBenchmark (name (FrameTimeReporter::referenceName).c_str(), [=] (benchmark::State& s)
-                                              { processBlocks<tavik::ReferenceEngine> (s, automate, blockSize); });
-                benchmark::RegisterBenchmark (name (FrameTimeReporter::fastName).c_str(), [=] (benchmark::State& s)
-                                              { processBlocks<tavik::TavikEngine> (s, automate, blockSize); });
-            }
-        }
+        state.counters[SummaryReporter::framesPerBlockCounter] = blockSize;
     }
 }
 
-int main (int argc, char** argv)
+void registerEngineCases()
 {
-    // Defaults that the command line may override: several repetitions of
-    // every case, interleaved at random.
-    std::vector<char*> arguments { argv[0] };
-    std::string defaults[] = { "--benchmark_repetitions=7",
-                               "--benchmark_enable_random_interleaving=true",
-                               "--benchmark_min_time=0.2" };
-    for (auto& d : defaults)
-        arguments.push_back (d.data());
-    for (int i = 1; i < argc; ++i)
-        arguments.push_back (argv[i]);
+    for (const bool automate : { false, true })
+    {
+        for (const int blockSize : { 64, 512 })
+        {
+            const auto name = [&] (const char* engine)
+            {
+                return std::string (automate ? "automated" : "static") + "/" + std::to_string (blockSize) + "/" + engine;
+            };
 
-    int count = (int) arguments.size();
-    benchmark::Initialize (&count, arguments.data());
-    if (benchmark::ReportUnrecognizedArguments (count, arguments.data()))
-        return 1;
-
-    registerCases();
-
-    FrameTimeReporter reporter;
-    benchmark::RunSpecifiedBenchmarks (&reporter);
-    reporter.printSummary();
-    benchmark::Shutdown();
-    return 0;
+            benchmark::RegisterBenchmark (name (SummaryReporter::referenceName).c_str(), [=] (benchmark::State& s)
+                                          { processBlocks<tavik::ReferenceEngine> (s, automate, blockSize); });
+            benchmark::RegisterBenchmark (name (SummaryReporter::fastName).c_str(), [=] (benchmark::State& s)
+                                          { processBlocks<tavik::TavikEngine> (s, automate, blockSize); });
+        }
+    }
 }
