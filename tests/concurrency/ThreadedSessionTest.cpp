@@ -16,8 +16,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -143,6 +146,7 @@ TEST (ThreadedSession, AudioEditorsAndStateCallsShareNothingUnsynchronised)
     {
         if (editor != nullptr)
         {
+            // The periodic update, far more often than its timer would run it.
             editor->timerCallback();
             ++ticks;
             if (! editorShowsFiniteValues (*editor))
