@@ -69,8 +69,10 @@ void DisplayFeed::publishFrame (float peak) noexcept
 
 bool DisplayFeed::isReady() const noexcept
 {
-    return ready.load (std::memory_order_acquire)
-        && select.load (std::memory_order_acquire) == ownedBuffer.load (std::memory_order_acquire);
+    // The writer clears `ready` before it announces a new buffer, so reading the
+    // buffer first never pairs a new buffer with the old buffer's ready flag.
+    const auto owned = ownedBuffer.load (std::memory_order_acquire);
+    return select.load (std::memory_order_acquire) == owned && ready.load (std::memory_order_acquire);
 }
 
 bool DisplayFeed::takeFrame (float* dest) noexcept
