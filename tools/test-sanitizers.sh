@@ -22,4 +22,4 @@ ctest --test-dir "$asan_dir" --output-on-failure -L fuzz --verbose
 tsan_dir="${TAVIK_TSAN_BUILD_DIR:-build-tsan}"
 cmake -S . -B "$tsan_dir" "${common[@]}" -DTAVIK_SANITIZE=thread
 cmake --build "$tsan_dir" --parallel "$jobs" --target tavik_concurrency_tests
-ctest --test-dir "$tsan_dir" --output-on-failure -R '^Concurrency'
+ctest --test-dir "$tsan_dir" --output-on-failure -R '^ThreadedSession'
