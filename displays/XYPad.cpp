@@ -3,7 +3,7 @@
 namespace
 {
     constexpr float fineFactor = 0.1f;
-    constexpr float overlayLeft = -91.0f, overlayTop = -1.0f, overlayWidth = 636.0f, overlayHeight = 348.0f;
+    const juce::Rectangle<int> overlayArea { -91, -1, 636, 348 };
 
     bool differs (float a, float b)
     {
@@ -19,6 +19,7 @@ void XYPad::setHandleImage (const juce::Image& image)
 void XYPad::setOverlayImage (const juce::Image& image)
 {
     overlayImage = image;
+    overlayLayer.invalidate();
 }
 
 void XYPad::setAxisTags (int horizontalTag, int verticalTag)
@@ -179,5 +180,6 @@ void XYPad::paint (juce::Graphics& g)
     }
 
     if (overlayImage.isValid())
-        g.drawImage (overlayImage, { overlayLeft, overlayTop, overlayWidth, overlayHeight });
+        overlayLayer.paint (g, *this, overlayArea, [this] (juce::Graphics& layer)
+                            { layer.drawImage (overlayImage, overlayArea.toFloat()); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EComponent.h"
+#include "LayerCache.h"
 
 // The two-parameter pad over the display window: a round handle whose
 // horizontal position drives one parameter and whose vertical position
@@ -62,6 +63,7 @@ private:
     bool dragging = false;                  // a drag that began on the handle
     float hitMarginLeft = 15.0f, hitMarginBottom = 10.0f;
     juce::Image overlayImage;
+    LayerCache overlayLayer;                // the axis artwork, resampled once per device scale
     juce::Point<float> travel { 381.0f, 287.0f };   // pixels for a change of 1 on each axis
     juce::Point<float> origin { 37.0f, 23.0f };     // handle centre at x value 0 and y value 1
     bool mouseIsDown = false;               // a press on the pad not yet released

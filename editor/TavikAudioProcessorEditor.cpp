@@ -23,6 +23,7 @@ TavikAudioProcessorEditor::TavikAudioProcessorEditor (TavikAudioProcessor& p)
     windowBackground = getImageByFullName ("bg_window_fond_png");
     frameOverlay.setImage (getImageByFullName ("bg_fixed_overlay_frame_window_png"));
     frameOverlay.setInterceptsMouseClicks (false, false);
+    frameOverlay.setBufferedToImage (true);   // resampled once per device scale, then copied
 
     visuals.bands = bandLevels.get();
     visuals.bandCount = numBands;
@@ -144,9 +145,16 @@ void TavikAudioProcessorEditor::resized()
 
 void TavikAudioProcessorEditor::ContentView::paint (juce::Graphics& g)
 {
-    const auto& image = owner.windowBackground;
-    if (! image.isValid() || g.getClipBounds().isEmpty())
+    if (! owner.windowBackground.isValid() || g.getClipBounds().isEmpty())
         return;
+
+    // Resampling the background costs more than the rest of the editor.
+    backgroundLayer.paint (g, *this, getLocalBounds(), [this] (juce::Graphics& layer) { drawBackground (layer); });
+}
+
+void TavikAudioProcessorEditor::ContentView::drawBackground (juce::Graphics& g) const
+{
+    const auto& image = owner.windowBackground;
 
     // The background overhangs the window on every side: only its middle shows.
     const auto transform = juce::AffineTransform::scale (799.0f / (float) image.getWidth(), 568.0f / (float) image.getHeight())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LayerCache.h"
 #include "MeterLine.h"
 #include "OMBackground.h"
 #include "OMChangeView.h"
@@ -58,7 +59,10 @@ public:
         void backgroundChanged() override {}
 
     private:
+        void drawBackground (juce::Graphics&) const;
+
         TavikAudioProcessorEditor& owner;
+        LayerCache backgroundLayer;   // resampled once per device scale
     };
 
     static constexpr int numBands = 50;
