@@ -12,6 +12,7 @@ packages=(
   libflac-dev libvorbis-dev libogg-dev libpng-dev libjpeg-dev zlib1g-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang llvm libclang-rt-14-dev valgrind
+  g++-aarch64-linux-gnu qemu-user-static
   xvfb xauth x11-apps xdotool imagemagick sox jack-tools
   jalv lilv-utils jackd2
   fonts-roboto-unhinted fonts-dejavu-core
