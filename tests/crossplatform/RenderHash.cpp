@@ -12,10 +12,12 @@
 #include "ReferenceEngine.h"
 #include "TavikEngine.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <vector>
 
