@@ -102,6 +102,33 @@ namespace
         return (double) now.tv_sec + 1.0e-9 * (double) now.tv_nsec;
     }
 
+    struct Timing
+    {
+        double update, paint;   // seconds
+    };
+
+    // Plays until both feeds have a frame, then times one periodic update and
+    // a paint of the whole editor into the image, cleared first and drawn
+    // through the zoom's scale, as the window's peer paints.
+    Timing updateAndPaintOnce (Player& player, TavikAudioProcessorEditor& editor, juce::Image& image, float scale)
+    {
+        player.playUntilFramesReady();
+
+        const double start = threadSeconds();
+        editor.timerCallback();
+        const double updated = threadSeconds();
+
+        image.clear (image.getBounds());
+        {
+            juce::Graphics g (image);
+            g.addTransform (juce::AffineTransform::scale (scale));
+            editor.paintEntireComponent (g, true);
+        }
+        const double painted = threadSeconds();
+
+        return { updated - start, painted - updated };
+    }
+
     void updateAndPaint (benchmark::State& state, int zoomPercentage)
     {
         PrivateHome home;
@@ -118,23 +145,16 @@ namespace
                            juce::roundToInt ((float) editorWidth * scale),
                            juce::roundToInt ((float) editorHeight * scale), true);
 
+        // The first paint after opening (or after a zoom change) also makes the
+        // editor's cached layers: it is reported on its own, and the timed
+        // updates are the ones of a window that stays open.
+        const auto first = updateAndPaintOnce (player, *editor, image, scale);
+
         double updateSeconds = 0.0, paintSeconds = 0.0;
 
         for (auto _ : state)
         {
-            player.playUntilFramesReady();
-
-            const double start = threadSeconds();
-            editor->timerCallback();
-            const double updated = threadSeconds();
-
-            image.clear (image.getBounds());
-            {
-                juce::Graphics g (image);
-                g.addTransform (juce::AffineTransform::scale (scale));
-                editor->paintEntireComponent (g, true);
-            }
-            const double painted = threadSeconds();
+            const auto timing = updateAndPaintOnce (player, *editor, image, scale);
 
             if (processor.getModulatorFeed().isReady())
             {
@@ -142,13 +162,14 @@ namespace
                 break;
             }
 
-            updateSeconds += updated - start;
-            paintSeconds += painted - updated;
-            state.SetIterationTime (painted - start);
+            updateSeconds += timing.update;
+            paintSeconds += timing.paint;
+            state.SetIterationTime (timing.update + timing.paint);
         }
 
         state.counters[SummaryReporter::updateCounter] = benchmark::Counter (updateSeconds * 1.0e3, benchmark::Counter::kAvgIterations);
         state.counters[SummaryReporter::paintCounter] = benchmark::Counter (paintSeconds * 1.0e3, benchmark::Counter::kAvgIterations);
+        state.counters[SummaryReporter::firstPaintCounter] = first.paint * 1.0e3;
     }
 }
 

@@ -12,13 +12,15 @@
 //    size) the CPU time per sample frame of the reference and of the
 //    plug-in's engine, and the ratio reference / fast against its target;
 //  - the editor: for every zoom, the time of one periodic update plus a full
-//    paint as a share of the 16 ms timer interval, against its target, and
-//    how the median repetition's time splits between update and paint.
+//    paint as a share of the 16 ms timer interval, against its target, the
+//    median update and paint times, and the median time of the first paint
+//    after the editor opened.
 //
 // Engine runs are named "<case>/<block size>/<engine>" and report their block
 // size in the framesPerBlockCounter counter. Editor runs are named
 // "editor/<zoom %>", time each update plus paint manually, and report the
-// mean milliseconds of the two in updateCounter and paintCounter.
+// mean milliseconds of the two in updateCounter and paintCounter, and those
+// of the untimed first paint in firstPaintCounter.
 class SummaryReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -29,6 +31,7 @@ public:
     static constexpr const char* editorPrefix = "editor/";
     static constexpr const char* updateCounter = "update_ms";
     static constexpr const char* paintCounter = "paint_ms";
+    static constexpr const char* firstPaintCounter = "first_paint_ms";
     static constexpr double timerIntervalMs = 16.0;
 
     void ReportRuns (const std::vector<Run>& runs) override;
@@ -47,7 +50,7 @@ private:
 
     struct EditorTiming
     {
-        std::vector<double> total, update, paint;   // ms per update, one per repetition
+        std::vector<double> total, update, paint, firstPaint;   // ms, one per repetition
     };
 
     std::map<std::string, EngineTiming> engineCases;
