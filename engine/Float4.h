@@ -123,7 +123,6 @@ inline Float4 operator| (Float4 a, Float4 b) noexcept { return _mm_or_ps (a.v, b
 inline Float4 operator^ (Float4 a, Float4 b) noexcept { return _mm_xor_ps (a.v, b.v); }
 inline Float4 andNot (Float4 mask, Float4 a) noexcept { return _mm_andnot_ps (mask.v, a.v); }
 inline Float4 lessThan (Float4 a, Float4 b) noexcept { return _mm_cmplt_ps (a.v, b.v); }
-inline Float4 maxOf (Float4 a, Float4 b) noexcept { return _mm_max_ps (a.v, b.v); }
 
 inline Int4 operator+ (Int4 a, Int4 b) noexcept { return _mm_add_epi32 (a.v, b.v); }
 inline Int4 operator- (Int4 a, Int4 b) noexcept { return _mm_sub_epi32 (a.v, b.v); }
@@ -157,7 +156,6 @@ inline Float4 operator| (Float4 a, Float4 b) noexcept { return fromBits (vorrq_u
 inline Float4 operator^ (Float4 a, Float4 b) noexcept { return fromBits (veorq_u32 (asBits (a), asBits (b))); }
 inline Float4 andNot (Float4 mask, Float4 a) noexcept { return fromBits (vbicq_u32 (asBits (a), asBits (mask))); }
 inline Float4 lessThan (Float4 a, Float4 b) noexcept { return fromBits (vcltq_f32 (a.v, b.v)); }
-inline Float4 maxOf (Float4 a, Float4 b) noexcept { return vmaxq_f32 (a.v, b.v); }
 
 inline Int4 operator+ (Int4 a, Int4 b) noexcept { return vaddq_s32 (a.v, b.v); }
 inline Int4 operator- (Int4 a, Int4 b) noexcept { return vsubq_s32 (a.v, b.v); }

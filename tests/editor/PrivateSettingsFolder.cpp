@@ -1,5 +1,6 @@
-// Editors write their settings under the user's configuration folder; the
-// tests give the whole program a private one.
+// Editors write their settings under the user's configuration folder, which
+// the framework finds from the home folder; the tests give the whole program a
+// private home.
 
 #include <gtest/gtest.h>
 #include <juce_core/juce_core.h>
@@ -15,7 +16,7 @@ namespace
         {
             folder = juce::File::createTempFile ("tavik-editor-tests");
             folder.createDirectory();
-            setenv ("XDG_CONFIG_HOME", folder.getChildFile (".config").getFullPathName().toRawUTF8(), 1);
+            setenv ("HOME", folder.getFullPathName().toRawUTF8(), 1);
         }
 
         void TearDown() override { folder.deleteRecursively(); }
