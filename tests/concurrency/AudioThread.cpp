@@ -1,9 +1,13 @@
 #include "AudioThread.h"
 
+#include "AudioChecks.h"
+
 #include <chrono>
 #include <cmath>
 #include <limits>
 #include <random>
+
+using tavik::test::allFinite;
 
 namespace
 {
@@ -17,15 +21,6 @@ namespace
         1.0e30f,
         1.0e-40f,
     };
-
-    bool allFinite (const juce::AudioBuffer<float>& buffer)
-    {
-        for (int c = 0; c < buffer.getNumChannels(); ++c)
-            for (int i = 0; i < buffer.getNumSamples(); ++i)
-                if (! std::isfinite (buffer.getSample (c, i)))
-                    return false;
-        return true;
-    }
 }
 
 AudioThread::AudioThread (TavikAudioProcessor& p)

@@ -12,6 +12,8 @@
 #include "ReferenceEngine.h"
 #include "TavikEngine.h"
 
+#include "TestRandom.h"
+
 #include <algorithm>
 #include <cinttypes>
 #include <cstdint>
@@ -25,25 +27,7 @@ using namespace tavik;
 
 namespace
 {
-    // Deterministic uniform numbers in [0, 1).
-    class Random
-    {
-    public:
-        explicit Random (uint32_t seed) : state (seed) {}
-
-        float uniform()
-        {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            return (float) (state >> 8) / 16777216.0f;
-        }
-
-        int below (int n) { return (int) (uniform() * (float) n); }
-
-    private:
-        uint32_t state;
-    };
+    using Random = tavik::test::TestRandom;
 
     // FNV-1a over the bit patterns of floats.
     class Hash

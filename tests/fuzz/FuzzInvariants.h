@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AudioChecks.h"
 #include "TavikAudioProcessor.h"
 
 #include <cmath>
@@ -17,15 +18,6 @@ namespace fuzz
             std::fprintf (stderr, "invariant broken: %s\n", what);
             std::abort();
         }
-    }
-
-    inline bool isFinite (const juce::AudioBuffer<float>& buffer, int channels, int samples)
-    {
-        for (int c = 0; c < channels; ++c)
-            for (int i = 0; i < samples; ++i)
-                if (! std::isfinite (buffer.getSample (c, i)))
-                    return false;
-        return true;
     }
 
     inline void requireFiniteMeters (TavikAudioProcessor& p)

@@ -66,10 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
                                                     : 0.5f * std::sin (0.05f * (float) i));
 
                 juce::AudioBuffer<float> block (buffer.getArrayOfWritePointers(), channels, 0, samples);
-                const bool finiteInput = fuzz::isFinite (block, channels, samples);
+                const bool finiteInput = tavik::test::allFinite (block, channels, samples);
                 processor.processBlock (block, midi);
                 if (finiteInput)
-                    fuzz::require (fuzz::isFinite (block, channels, samples), "finite output from finite input");
+                    fuzz::require (tavik::test::allFinite (block, channels, samples), "finite output from finite input");
                 fuzz::requireFiniteMeters (processor);
                 break;
             }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestRandom.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -20,29 +22,7 @@ using namespace tavik;
 
 namespace
 {
-    // Deterministic uniform numbers in [0, 1).
-    class Random
-    {
-    public:
-        explicit Random (uint32_t seed) : state (seed) {}
-
-        float uniform()
-        {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            return (float) (state >> 8) / 16777216.0f;
-        }
-
-        float between (float low, float high) { return low + (high - low) * uniform(); }
-        int below (int n) { return (int) (uniform() * (float) n); }
-
-        template <typename T, size_t n>
-        T pick (const T (&choices)[n]) { return choices[below ((int) n)]; }
-
-    private:
-        uint32_t state;
-    };
+    using Random = tavik::test::TestRandom;
 
     constexpr double twoPi = 6.283185307179586;
 

@@ -1,10 +1,13 @@
 // Calls a careless or hostile host may make, each with a defined result.
 
+#include "AudioChecks.h"
 #include "TavikAudioProcessor.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using tavik::test::allFinite;
 
 namespace
 {
@@ -13,15 +16,6 @@ namespace
         for (int c = 0; c < buffer.getNumChannels(); ++c)
             for (int i = 0; i < buffer.getNumSamples(); ++i)
                 buffer.setSample (c, i, 0.5f * std::sin ((float) i * step));
-    }
-
-    bool allFinite (const juce::AudioBuffer<float>& buffer)
-    {
-        for (int c = 0; c < buffer.getNumChannels(); ++c)
-            for (int i = 0; i < buffer.getNumSamples(); ++i)
-                if (! std::isfinite (buffer.getSample (c, i)))
-                    return false;
-        return true;
     }
 
     juce::AudioProcessor::BusesLayout layoutOf (const juce::AudioChannelSet& set)
