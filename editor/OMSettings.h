@@ -12,7 +12,6 @@ public:
     explicit OMSettings (const juce::String& productName);
 
     juce::PropertiesFile& getProperties() noexcept { return *properties; }
-    const juce::File& getUserDataFolder() const noexcept { return userDataFolder; }
 
     static juce::File folderFor (const juce::String& productName);
 

@@ -14,12 +14,6 @@ namespace
     }
 }
 
-OMWindowZoom::~OMWindowZoom()
-{
-    zoomButton.removeListener (this);
-    zoomList.closeList();
-}
-
 void OMWindowZoom::setup (juce::Component& view, OMSettings& store)
 {
     contentView = &view;

@@ -13,7 +13,7 @@ class OMWindowZoom : public juce::Button::Listener,
 {
 public:
     OMWindowZoom() = default;
-    ~OMWindowZoom() override;
+    ~OMWindowZoom() override = default;
 
     // Called once by the editor, after it has its size.
     void setup (juce::Component& contentView, OMSettings& settings);

@@ -94,7 +94,6 @@ TavikAudioProcessorEditor::TavikAudioProcessorEditor (TavikAudioProcessor& p)
 TavikAudioProcessorEditor::~TavikAudioProcessorEditor()
 {
     stopTimer();
-    windowZoom.zoomList.closeList();
     SharedFonts::release();
 }
 

@@ -112,8 +112,6 @@ public:
     // evaluated with the library sine.
     static float windowAt (int i) noexcept;
 
-    int getWriteIndex() const noexcept { return index; }
-
 private:
     // Publishes the peak of the frame just completed and marks it ready.
     void publishFrame (float peak) noexcept;

@@ -76,14 +76,6 @@ struct alignas (16) Float4
         return lanes[lane];
     }
 
-    Float4 withLane (int lane, float value) const noexcept
-    {
-        float lanes[4];
-        store (lanes);
-        lanes[lane] = value;
-        return load (lanes);
-    }
-
     // ((l0 + l1) + l2) + l3
     float sumOfLanes() const noexcept
     {
